@@ -3,6 +3,11 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    // CTest lists the cases without the test environment (and so without a display): listing
+    // needs no application.
+    if (GTEST_FLAG_GET(list_tests)) {
+        return RUN_ALL_TESTS();
+    }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }
