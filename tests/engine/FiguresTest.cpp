@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 using testing::ElementsAre;
@@ -360,6 +361,10 @@ class Points : public testing::TestWithParam<PointsRow> {};
 std::string NameOf(const testing::TestParamInfo<PointsRow>& info) {
     static const std::array<std::string, 3> gameTypes{"Lines", "Squares", "Blocks"};
     return gameTypes.at(info.param.GameType) + std::to_string(info.param.Marked);
+}
+
+void PrintTo(const PointsRow& row, std::ostream* out) {
+    *out << row.Marked << " balls of game type " << row.GameType;
 }
 
 } // namespace
