@@ -10,7 +10,7 @@ void Lay(GameBoard& board, const Picture& picture) {
     board.EmptyCells = 0;
     for (std::int32_t row = 0; row < board.Rows; ++row) {
         for (std::int32_t column = 0; column < board.Columns; ++column) {
-            const char mark = picture.at(row).at(column);
+            const char mark = row < std::ssize(picture) ? picture[row].at(column) : '.';
             std::int32_t value = 0;
             if (mark >= '1' && mark <= '8') {
                 value = mark - '0';

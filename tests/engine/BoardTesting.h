@@ -11,6 +11,7 @@
 using Picture = std::vector<std::string>;
 
 // Lays the picture into the cells and counts the empty ones, as a game in progress would have.
+// Rows below the picture are empty.
 void Lay(GameBoard& board, const Picture& picture);
 Picture Draw(const GameBoard& board);
 

@@ -451,7 +451,8 @@ bool ReadNumber(const char* text, std::uint32_t& number) {
 int main(int argc, char** argv) {
     std::uint32_t gamesPerKind = 80;
     std::uint32_t seed = 1;
-    for (int i = 1; i < argc; ++i) {
+    // Options come in pairs: a name and its number.
+    for (int i = 1; i < argc; i += 2) {
         const std::string option = argv[i];
         const bool known = (option == "--games" || option == "--seed") && i + 1 < argc &&
                            ReadNumber(argv[i + 1], option == "--games" ? gamesPerKind : seed);
@@ -461,7 +462,6 @@ int main(int argc, char** argv) {
                          "answering\n";
             return 2;
         }
-        ++i;
     }
 
     Tally tally;
