@@ -36,9 +36,12 @@ class BoardObserver {
 public:
     virtual ~BoardObserver() = default;
 
+    // Never told by the board; the owner tells itself after it changed the selection or a path.
     virtual void BoardChanged() = 0;
     virtual void NextBallsChanged() = 0;
+    // Told by every FindFigures, also when it found nothing, once Score holds the new points.
     virtual void ScoreChanged() = 0;
+    // Told by SetSelection, TakeBall and PutBall; the index operations tell nobody.
     virtual void CellChanged(std::int32_t row, std::int32_t column) = 0;
     // The owner answers with RemoveMarked and then Step, at once or later.
     virtual void FiguresMarked() = 0;
@@ -93,8 +96,9 @@ public:
     // Marks every figure of the game type, scores them and returns how many balls it marked.
     std::int32_t FindFigures();
 
-    // Length of a shortest free path from the selection to (row, column), recorded in the path
-    // fields; 0 when there is none within MaxPathLength steps.
+    // Length of a shortest free path from the selected ball to the empty cell (row, column),
+    // recorded in the path fields. 0, with nothing changed, when there is none within
+    // MaxPathLength steps, when no ball is selected, or while balls are marked or appearing.
     std::int32_t FindPath(std::int32_t row, std::int32_t column);
     // The cell n steps along the recorded path; any n outside 1 ... PathLength means its end.
     CellPoint PathCell(std::int32_t n) const;
@@ -105,21 +109,21 @@ public:
     std::int16_t GameType;
     std::array<std::int32_t, 3> NextBalls{};
     CellPoint PathTarget{-1, -1};
-    std::int16_t PathLength = -1;
+    std::int16_t PathLength = -1; // below 1: no path on record
     std::array<std::int16_t, MaxPathLength> PathDirections{};
-    CellPoint Selection{-1, -1};
-    CellPoint PathOrigin{-1, -1};
+    CellPoint Selection{-1, -1};  // a negative Column: no selection
+    CellPoint PathOrigin{-1, -1}; // the selection that the path on record starts from
     std::int32_t Score = 0;
-    BoardObserver* Observer = nullptr;
+    BoardObserver* Observer = nullptr; // not owned
     std::int32_t RegionSize = 0;
     std::int32_t EmptyCells;
-    std::vector<std::int32_t> Cells;
+    std::vector<std::int32_t> Cells;   // row-major: row × Columns + column
     std::int32_t* RegionMap = nullptr; // scratch of the Blocks search, null outside it
     std::int32_t Rows;
     std::int32_t Columns;
     std::int32_t ColorCount;
-    std::int32_t TurnState = CheckMove;
-    std::int32_t BallsPlaced = 0;
+    std::int32_t TurnState = CheckMove; // CheckMove ... AfterLateSpawn
+    std::int32_t BallsPlaced = 0;       // by the last spawn, 0 ... 3
     bool ShowNext;
 
 private:

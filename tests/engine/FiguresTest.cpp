@@ -98,6 +98,11 @@ TEST(Lines, RunsOfFiveOrMoreInAnyDirectionAreMarkedWhole) {
     EXPECT_EQ(wholeRow.Marked, 9);
     EXPECT_EQ(wholeRow.Points, 19);
     EXPECT_EQ(wholeRow.After[2], "aaaaaaaaa");
+
+    // A game type the board does not know plays as Lines.
+    const Outcome unknownType = FindIn(7, {"44444...."});
+    EXPECT_EQ(unknownType.Marked, 5);
+    EXPECT_EQ(unknownType.Points, 5);
 }
 
 TEST(Lines, ShortBrokenOrMixedRunsAreNoFigure) {
