@@ -52,8 +52,9 @@ void WaveSoundPlayer::OpenOutput() {
 }
 
 // The sound is pushed rather than pulled: Qt's pulled PulseAudio stream stalls before it starts
-// when its buffer is this small. Between sounds the sink is closed rather than suspended, which
-// also leaves no stream for the audio client to wake for while the game is quiet.
+// when its buffer is this small. Between sounds the sink is closed rather than suspended: a late
+// callback can turn Qt's suspended PulseAudio stream back to idle while it stays paused, and a
+// closed sink leaves nothing for the audio client to wake for while the game is quiet.
 void WaveSoundPlayer::Play(unsigned short resource) {
     const auto clip = clips_.find(resource);
     if (clip == clips_.end() || !sink_) {

@@ -15,7 +15,7 @@ class QAudioSink;
 
 // Plays the game's waves through one audio sink fed from one voice, so a new sound cuts the one
 // still playing. The sink is open only while the voice has something left; without an audio
-// output everything stays silent.
+// output everything stays silent. Lives on the user-interface thread, after the application object.
 class WaveSoundPlayer : public SoundPlayer {
 public:
     // The waves compiled into the program, ":/waves/<resource>.wav".
