@@ -3,8 +3,7 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    // CTest lists the cases without the test environment (and so without a display): listing
-    // needs no application.
+    // CTest lists the cases without the test environment, so there may be no display to open.
     if (GTEST_FLAG_GET(list_tests)) {
         return RUN_ALL_TESTS();
     }
