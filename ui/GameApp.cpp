@@ -2,7 +2,6 @@
 
 #include "platform/HelpViewerWindow.h"
 #include "platform/WaveSoundPlayer.h"
-#include "ui/ClientArea.h"
 #include "ui/MainFrame.h"
 #include "ui/ScreenScale.h"
 
