@@ -67,7 +67,10 @@ wait_for() {
 # A private home and runtime folder for everyone: nothing of the user's is read or written.
 mkdir -m 700 "$work/home" "$work/runtime"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-unset XDG_CONFIG_HOME XDG_DATA_HOME DBUS_SESSION_BUS_ADDRESS
+unset XDG_CONFIG_HOME XDG_DATA_HOME
+# No session bus: without an address the bus library would try to launch one for the display
+# (and leaks memory on the way).
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
 
 launch Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display"
 wait_for "the X server" grep -q . "$work/display"
