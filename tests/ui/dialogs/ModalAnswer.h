@@ -6,6 +6,12 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Answers the modal dialog that the next exec() opens, from inside its event loop, the way a
 // player would. Whatever the answer does, the dialog is closed afterwards, so that a failing

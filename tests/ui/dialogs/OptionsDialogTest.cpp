@@ -66,9 +66,22 @@ TEST(OptionsDialog, OpensOnTheCallersValuesAndHandsBackWhatThePlayerChose) {
     EXPECT_EQ(dialog.SoundCheck, 1);
 }
 
-TEST(OptionsDialog, ListsFollowTheTemplateOrder) {
+TEST(OptionsDialog, ListsAndTabOrderFollowTheTemplate) {
     OptionsDialog dialog;
     AnswerNextModal<OptionsDialog>([](OptionsDialog& shown) {
+        auto* buttons = shown.findChild<QDialogButtonBox*>();
+        const QList<QWidget*> tabOrder{&TypeList(shown),
+                                       &ColorList(shown),
+                                       &Check(shown, "showNextCheck1011"),
+                                       &Check(shown, "animCheck1010"),
+                                       &Check(shown, "soundCheck1013"),
+                                       buttons->button(QDialogButtonBox::Ok),
+                                       buttons->button(QDialogButtonBox::Cancel)};
+        for (int step = 0; step <= tabOrder.size(); ++step) {
+            EXPECT_EQ(QApplication::focusWidget(), tabOrder[step % tabOrder.size()]);
+            QTest::keyClick(KeyTarget(shown), Qt::Key_Tab);
+        }
+
         const QStringList types{"Lines", "Squares", "Blocks"};
         const QStringList colors{"3", "4", "5", "6", "7", "8"};
         ASSERT_EQ(TypeList(shown).count(), types.size());
