@@ -1,12 +1,13 @@
 #include "ui/dialogs/AboutDialog.h"
 
+#include "resources/ResourcePaths.h"
 #include "tests/ui/dialogs/ModalAnswer.h"
 
 #include <QImage>
 #include <QTest>
 
 TEST(AboutDialog, ItsFaceIsTheAboutPictureUnderItsCaption) {
-    const QImage picture(":/bitmaps/133.bmp");
+    const QImage picture(pebblix::bitmapResourcePath(133));
     ASSERT_EQ(picture.size(), QSize(240, 270));
 
     AboutDialog dialog;
