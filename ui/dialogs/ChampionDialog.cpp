@@ -2,13 +2,14 @@
 
 #include "ui/dialogs/PlayerName.h"
 
-#include <QFontDatabase>
+#include <QApplication>
 #include <QShowEvent>
 
 ChampionDialog::ChampionDialog(QWidget* parent)
     : QDialog(parent) {
     ui.setupUi(this);
-    QFont bold = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // The desktop's font, which the application takes from the platform, made bold.
+    QFont bold = QApplication::font();
     bold.setBold(true);
     ui.message1018->setFont(bold);
     ui.nameEdit1019->setMaxLength(MaxPlayerNameLength);

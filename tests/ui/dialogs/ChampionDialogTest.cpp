@@ -2,7 +2,6 @@
 
 #include "tests/ui/dialogs/ModalAnswer.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -24,7 +23,7 @@ TEST(ChampionDialog, ShowsTheCallersNameReadyForTypingAndHandsBackWhatWasTyped) 
         EXPECT_EQ(shown.windowTitle(), "High Score");
         const QLabel& message = *shown.findChild<QLabel*>("message1018");
         EXPECT_EQ(message.text(), "Yor are the champion!");
-        const QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        const QFont system = QApplication::font();
         EXPECT_TRUE(message.font().bold());
         EXPECT_EQ(message.font().family(), system.family());
         EXPECT_EQ(message.font().pointSizeF(), system.pointSizeF());
