@@ -2,16 +2,11 @@
 
 #include "ui/dialogs/PlayerName.h"
 
-#include <QApplication>
 #include <QShowEvent>
 
 ChampionDialog::ChampionDialog(QWidget* parent)
     : QDialog(parent) {
     ui.setupUi(this);
-    // The desktop's font, which the application takes from the platform, made bold.
-    QFont bold = QApplication::font();
-    bold.setBold(true);
-    ui.message1018->setFont(bold);
     ui.nameEdit1019->setMaxLength(MaxPlayerNameLength);
 }
 
