@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  dpkg-dev desktop-file-utils appstream groff-base
 )
 
 missing=()

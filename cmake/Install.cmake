@@ -1,0 +1,27 @@
+# Puts the game where a Linux desktop looks for it: its menu entry, software centre metadata and
+# man page.
+include(GNUInstallDirs)
+
+set(PEBBLIX_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
+
+install(FILES ${PEBBLIX_DESKTOP_DIR}/pebblix.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PEBBLIX_DESKTOP_DIR}/io.github.pebblix.pebblix.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Man pages are installed compressed (without name or time stamp, so builds are reproducible).
+find_program(PEBBLIX_GZIP gzip REQUIRED)
+set(PEBBLIX_MAN_PAGE ${CMAKE_BINARY_DIR}/man/pebblix.6)
+configure_file(${PEBBLIX_DESKTOP_DIR}/pebblix.6.in ${PEBBLIX_MAN_PAGE} @ONLY)
+add_custom_command(OUTPUT ${PEBBLIX_MAN_PAGE}.gz
+  COMMAND ${PEBBLIX_GZIP} -9 --no-name --keep --force ${PEBBLIX_MAN_PAGE}
+  DEPENDS ${PEBBLIX_MAN_PAGE}
+  COMMENT "Compressing the man page"
+  VERBATIM)
+add_custom_target(pebblix_man_page ALL DEPENDS ${PEBBLIX_MAN_PAGE}.gz)
+install(FILES ${PEBBLIX_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# Debian looks for the licence here under the name copyright.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/pebblix
+        RENAME copyright)
