@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+namespace engine {
+
+// A step from one cell to another, in rows and columns.
+struct Offset {
+    std::int32_t Rows;
+    std::int32_t Columns;
+};
+
+} // namespace engine
