@@ -1,0 +1,270 @@
+// Balls: shaded spheres with a highlight and a face whose feature differs from colour to colour.
+#include "tools/assetgen/art.h"
+#include "tools/assetgen/strokefont.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace assetgen {
+
+namespace {
+
+struct Vec {
+    double x, y, z;
+};
+
+Vec normalized(Vec v) {
+    const double l = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    return {v.x / l, v.y / l, v.z / l};
+}
+
+double dot(Vec a, Vec b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+// Body colours (sRGB) in sprite-row order.
+constexpr std::array<QRgb, kBallColours> kBody{
+    0xff21c9e8U, // cyan
+    0xffffcf1fU, // yellow
+    0xff2f63f2U, // blue
+    0xffe8312bU, // red
+    0xff39c43dU, // green
+    0xffeb3fc6U, // magenta
+    0xff8a47dbU, // purple
+    0xffa8672fU, // brown
+};
+
+QColor inkFor(int colour) {
+    const QRgb b = kBody[static_cast<std::size_t>(colour)];
+    return QColor(static_cast<int>(qRed(b) * 0.16 + 14), static_cast<int>(qGreen(b) * 0.16 + 10),
+                  static_cast<int>(qBlue(b) * 0.16 + 22));
+}
+
+// Face features in ball units: the ball has radius 10 around (0, 0), y grows downwards.
+constexpr double kEyeX = 3.3;
+constexpr double kEyeY = -0.4;
+
+QPainterPath ellipsePath(QPointF centre, double rx, double ry) {
+    QPainterPath path;
+    path.addEllipse(centre, rx, ry);
+    return path;
+}
+
+class Face {
+public:
+    Face(int colour, bool detailed)
+        : ink_(inkFor(colour))
+        , detailed_(detailed) {}
+
+    std::vector<FaceShape> shapes;
+
+    void fill(const QPainterPath& path, const QColor& colour) { shapes.push_back({path, colour}); }
+    void fill(const QPainterPath& path) { fill(path, ink_); }
+    void stroke(const QPainterPath& path, double width) { fill(roundStroke(path, width)); }
+
+    void eye(double x, double y, double scale = 1.0) {
+        fill(ellipsePath(QPointF(x, y), 1.45 * scale, 2.0 * scale));
+        if (detailed_)
+            fill(
+                ellipsePath(QPointF(x - 0.45 * scale, y - 0.65 * scale), 0.5 * scale, 0.55 * scale),
+                QColor(255, 255, 255, 235));
+    }
+
+private:
+    QColor ink_;
+    bool detailed_;
+};
+
+QPainterPath happyEye(double x, double y) { // ^ : closed, laughing
+    QPainterPath path;
+    path.moveTo(x - 1.7, y + 0.6);
+    path.quadTo(x, y - 2.2, x + 1.7, y + 0.6);
+    return path;
+}
+
+QPainterPath sleepyEye(double x, double y) { // a lowered lid: closed, content
+    QPainterPath path;
+    path.moveTo(x - 1.9, y - 0.5);
+    path.quadTo(x, y + 2.3, x + 1.9, y - 0.5);
+    return path;
+}
+
+QPainterPath smile(double y, double halfWidth, double depth) {
+    QPainterPath path;
+    path.moveTo(-halfWidth, y);
+    path.quadTo(0, y + 2 * depth, halfWidth, y);
+    return path;
+}
+
+} // namespace
+
+std::vector<FaceShape> faceShapes(int colour, bool detailed) {
+    Face f(colour, detailed);
+    const QColor tongue(255, 120, 130);
+    const double line = 1.5;
+    switch (colour) {
+    case 0: // cyan: round eyes and a wide smile
+        f.eye(-kEyeX, kEyeY);
+        f.eye(kEyeX, kEyeY);
+        f.stroke(smile(3.0, 3.7, 1.7), line);
+        break;
+    case 1: { // yellow: laughing closed eyes and an open grin
+        f.stroke(happyEye(-kEyeX, kEyeY), line);
+        f.stroke(happyEye(kEyeX, kEyeY), line);
+        QPainterPath grin;
+        grin.moveTo(-3.7, 2.6);
+        grin.lineTo(3.7, 2.6);
+        grin.cubicTo(3.5, 7.4, -3.5, 7.4, -3.7, 2.6);
+        grin.closeSubpath();
+        f.fill(grin.united(roundStroke(grin, 0.6)));
+        if (detailed)
+            f.fill(ellipsePath(QPointF(0, 7.0), 2.6, 2.2).intersected(grin), tongue);
+        break;
+    }
+    case 2: // blue: round eyes and a little "oh"
+        f.eye(-kEyeX, kEyeY);
+        f.eye(kEyeX, kEyeY);
+        f.fill(ellipsePath(QPointF(0, 4.3), 1.55, 1.9));
+        break;
+    case 3: { // red: bold eyebrows over round eyes, a confident smile
+        f.eye(-kEyeX, kEyeY + 0.3, 0.95);
+        f.eye(kEyeX, kEyeY + 0.3, 0.95);
+        QPainterPath brows;
+        brows.moveTo(-5.1, -4.3);
+        brows.quadTo(-3.4, -4.6, -1.8, -3.6);
+        brows.moveTo(5.1, -4.3);
+        brows.quadTo(3.4, -4.6, 1.8, -3.6);
+        f.stroke(brows, 1.35);
+        f.stroke(smile(3.2, 3.4, 1.5), line);
+        break;
+    }
+    case 4: { // green: a wink and a smile with the tongue out
+        f.eye(-kEyeX, kEyeY);
+        QPainterPath wink;
+        wink.moveTo(kEyeX - 1.8, kEyeY);
+        wink.lineTo(kEyeX + 1.8, kEyeY - 0.3);
+        f.stroke(wink, line);
+        f.fill(ellipsePath(QPointF(1.1, 5.1), 1.5, 1.7), tongue);
+        f.stroke(smile(3.0, 3.7, 1.5), line);
+        break;
+    }
+    case 5: { // magenta: a cat's mouth and whiskers
+        f.eye(-kEyeX, kEyeY);
+        f.eye(kEyeX, kEyeY);
+        QPainterPath cat;
+        cat.moveTo(-3.4, 2.9);
+        cat.quadTo(-1.7, 6.4, 0, 3.3);
+        cat.quadTo(1.7, 6.4, 3.4, 2.9);
+        f.stroke(cat, line);
+        QPainterPath whiskers;
+        whiskers.moveTo(-5.2, 3.2);
+        whiskers.lineTo(-7.8, 2.7);
+        whiskers.moveTo(5.2, 3.2);
+        whiskers.lineTo(7.8, 2.7);
+        f.stroke(whiskers, detailed ? 0.6 : 1.0);
+        break;
+    }
+    case 6: { // purple: sleepy closed eyes and a small content mouth
+        f.stroke(sleepyEye(-kEyeX, kEyeY), 1.7);
+        f.stroke(sleepyEye(kEyeX, kEyeY), 1.7);
+        QPainterPath mouth;
+        mouth.moveTo(-1.4, 4.4);
+        mouth.quadTo(0, 5.4, 1.4, 4.4);
+        f.stroke(mouth, line);
+        break;
+    }
+    case 7: { // brown: round glasses and a smile
+        for (double x : {-kEyeX, kEyeX})
+            f.fill(ellipsePath(QPointF(x, kEyeY), 2.45, 2.45), QColor(255, 244, 226, 120));
+        QPainterPath glasses;
+        glasses.addEllipse(QPointF(-kEyeX, kEyeY), 2.45, 2.45);
+        glasses.addEllipse(QPointF(kEyeX, kEyeY), 2.45, 2.45);
+        glasses.moveTo(-0.85, kEyeY - 0.5);
+        glasses.lineTo(0.85, kEyeY - 0.5);
+        f.stroke(glasses, 1.1);
+        f.eye(-kEyeX, kEyeY, 0.7);
+        f.eye(kEyeX, kEyeY, 0.7);
+        f.stroke(smile(3.9, 2.8, 1.2), line);
+        break;
+    }
+    default:
+        break;
+    }
+    return f.shapes;
+}
+
+QRgb ballBody(int colour) {
+    return kBody[static_cast<std::size_t>(colour)];
+}
+
+void paintBall(QImage& hi, int factor, QPointF centre, double radius, const BallStyle& style) {
+    double rx = radius;
+    double ry = radius;
+    double cy = centre.y();
+    double lift = 1.0;
+    if (style.look == BallLook::Alternate) {
+        // The low point of a bounce: wider, flatter, resting on the same bottom, a little brighter.
+        rx = radius * 1.09;
+        ry = radius * 0.84;
+        cy = centre.y() + radius - ry;
+        lift = 1.12;
+    }
+    const QRgb body = kBody[static_cast<std::size_t>(style.colour)];
+    const Vec base{srgbToLinear(qRed(body) / 255.0) * lift,
+                   srgbToLinear(qGreen(body) / 255.0) * lift,
+                   srgbToLinear(qBlue(body) / 255.0) * lift};
+    const Vec light = normalized({-0.42, -0.58, 0.70});
+    const Vec glossNormal = normalized({-0.40, -0.50, 0.77});
+    const Vec bounce = normalized({0.25, 0.95, 0.25});
+
+    const int x0 = std::max(0, static_cast<int>(std::floor((centre.x() - rx) * factor)));
+    const int x1 =
+        std::min(hi.width(), static_cast<int>(std::ceil((centre.x() + rx) * factor)) + 1);
+    const int y0 = std::max(0, static_cast<int>(std::floor((cy - ry) * factor)));
+    const int y1 = std::min(hi.height(), static_cast<int>(std::ceil((cy + ry) * factor)) + 1);
+    for (int y = y0; y < y1; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(hi.scanLine(y));
+        const double v = ((y + 0.5) / factor - cy) / ry;
+        for (int x = x0; x < x1; ++x) {
+            const double u = ((x + 0.5) / factor - centre.x()) / rx;
+            const double r2 = u * u + v * v;
+            if (r2 > 1.0)
+                continue;
+            const Vec n{u, v, std::sqrt(1.0 - r2)};
+            const double diffuse = std::clamp((dot(n, light) + 0.22) / 1.22, 0.0, 1.0);
+            const double fill = 0.17 + 0.93 * std::pow(diffuse, 1.3);
+            const double b = std::max(0.0, dot(n, bounce));
+            const double bounceLight = 0.30 * b * b * b;
+            // A soft sheen around the light and a crisp glossy spot.
+            const double g = std::max(0.0, dot(n, glossNormal));
+            const double gloss = 0.20 * std::pow(g, 8.0) +
+                                 0.95 * std::pow(std::clamp((g - 0.955) / 0.03, 0.0, 1.0), 1.6);
+            double rgb[3] = {base.x, base.y, base.z};
+            for (double& c : rgb) {
+                c = c * (fill + bounceLight);
+                c = c + (1.0 - c) * std::min(1.0, gloss);
+            }
+            const double edge = 0.80 + 0.20 * n.z;
+            line[x] = qRgb(static_cast<int>(std::lround(linearToSrgb(rgb[0] * edge) * 255)),
+                           static_cast<int>(std::lround(linearToSrgb(rgb[1] * edge) * 255)),
+                           static_cast<int>(std::lround(linearToSrgb(rgb[2] * edge) * 255)));
+        }
+    }
+
+    if (!style.face)
+        return;
+    QPainter p(&hi);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath clip;
+    clip.addEllipse(QPointF(centre.x() * factor, cy * factor), rx * factor * 0.97,
+                    ry * factor * 0.97);
+    p.setClipPath(clip);
+    p.translate(centre.x() * factor, cy * factor);
+    p.scale(rx * factor / 10.0, ry * factor / 10.0);
+    for (const FaceShape& shape : faceShapes(style.colour, style.detailed))
+        p.fillPath(shape.path, shape.colour);
+}
+
+} // namespace assetgen

@@ -1,0 +1,323 @@
+// The skin: the board picture (111), the ball sprites (110), the path sprites (122), and a
+// preview of a board composed from them in the game's paint order.
+#include "tools/assetgen/art.h"
+#include "tools/assetgen/strokefont.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
+#include <cmath>
+
+namespace assetgen {
+
+namespace {
+
+constexpr int kFine = 8; // supersampling of sprites
+
+QImage opaque(const QImage& premultiplied) {
+    return premultiplied.convertToFormat(QImage::Format_RGB32);
+}
+
+// The sheet image with every cell blank: the background of both sprite sheets.
+QImage blankSheet(int columns, int rows) {
+    QImage sheet = makeCanvas(columns * kCell, rows * kCell, kCellBlack);
+    QPainter p(&sheet);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            p.drawImage(c * kCell, r * kCell, cellImage());
+    return sheet;
+}
+
+// A sprite drawn by `paint` (in cell pixel coordinates, on a transparent supersampled canvas)
+// laid over a blank cell at (column, row) of `sheet`.
+// Nothing a sprite draws may touch the grid line: it is cut off there.
+template <typename Paint>
+void addSprite(QImage& sheet, int column, int row, Paint paint) {
+    QImage hi = makeCanvas(kCell * kFine, kCell * kFine);
+    paint(hi);
+    QPainter p(&sheet);
+    p.setClipRect(column * kCell + 1, row * kCell + 1, kCell - 1, kCell - 1);
+    p.drawImage(column * kCell, row * kCell, downsample(hi, kFine));
+}
+
+// The cell's inner square (inside the grid line) has its centre here, in cell pixels.
+constexpr double kCellCentre = 12.5;
+
+void paintArrow(QImage& hi, int direction, bool bright) {
+    QPainter p(&hi);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kFine, kFine);
+    p.translate(kCellCentre, kCellCentre);
+    p.rotate(-90.0 * direction); // 0 right, 1 up, 2 left, 3 down
+    QPainterPath arrow;
+    arrow.moveTo(-6.0, -1.7);
+    arrow.lineTo(0.6, -1.7);
+    arrow.lineTo(0.6, -5.4);
+    arrow.lineTo(6.6, 0);
+    arrow.lineTo(0.6, 5.4);
+    arrow.lineTo(0.6, 1.7);
+    arrow.lineTo(-6.0, 1.7);
+    arrow.closeSubpath();
+    QPen round(Qt::black, 1.4);
+    round.setJoinStyle(Qt::RoundJoin);
+    if (bright) {
+        for (int i = 4; i >= 1; --i) { // a warm glow around the lit arrow
+            QPen glow(QColor(255, 150, 30, 34), 1.4 + i * 1.3);
+            glow.setJoinStyle(Qt::RoundJoin);
+            p.strokePath(arrow, glow);
+        }
+        QLinearGradient fill(-6, 0, 7, 0);
+        fill.setColorAt(0, QColor(255, 244, 170));
+        fill.setColorAt(1, QColor(255, 208, 64));
+        round.setBrush(fill);
+        p.strokePath(arrow, round);
+        p.fillPath(arrow, fill);
+    } else {
+        const QColor dim(88, 112, 150);
+        round.setColor(dim);
+        p.strokePath(arrow, round);
+        p.fillPath(arrow, dim);
+    }
+}
+
+void paintTarget(QImage& hi, bool green) {
+    QPainter p(&hi);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kFine, kFine);
+    p.translate(kCellCentre, kCellCentre);
+    const QColor colour = green ? QColor(78, 226, 96) : QColor(242, 62, 52);
+    const QColor glow = green ? QColor(60, 230, 90, 40) : QColor(250, 60, 40, 40);
+    QPainterPath cross;
+    cross.addEllipse(QPointF(0, 0), 6.2, 6.2);
+    for (int k = 0; k < 4; ++k) {
+        QTransform t;
+        t.rotate(90.0 * k);
+        cross.moveTo(t.map(QPointF(3.0, 0)));
+        cross.lineTo(t.map(QPointF(8.8, 0)));
+    }
+    for (int i = 3; i >= 1; --i) {
+        QPen halo(glow, 1.6 + i * 1.1);
+        halo.setCapStyle(Qt::RoundCap);
+        p.strokePath(cross, halo);
+    }
+    QPen pen(colour, 1.7);
+    pen.setCapStyle(Qt::RoundCap);
+    p.strokePath(cross, pen);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(0, 0), 1.3, 1.3);
+}
+
+QRgb mixRgb(QRgb a, QRgb b, double t) {
+    auto m = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
+    return qRgb(m(qRed(a), qRed(b)), m(qGreen(a), qGreen(b)), m(qBlue(a), qBlue(b)));
+}
+
+// The light-blue field with its gentle top-to-bottom shading.
+void paintField(QImage& image) {
+    const QRgb top = qRgb(200, 233, 251);
+    const QRgb bottom = qRgb(160, 211, 243);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const QRgb c = mixRgb(top, bottom, static_cast<double>(y) / (image.height() - 1));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = c;
+    }
+}
+
+// Everything of the board picture that is not a cell, at `factor` times the final size.
+void paintBoardDecor(QImage& hi, int factor) {
+    QPainter p(&hi);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(factor, factor);
+
+    // The tray under the board, with a tab on its top right for the next balls.
+    QPainterPath board;
+    board.addRoundedRect(QRectF(7.5, 39.5, 225, 224), 6, 6);
+    QPainterPath tab;
+    tab.addRoundedRect(QRectF(150.5, 8.5, 82, 40), 6, 6);
+    const QPainterPath tray = board.united(tab).simplified();
+    // A soft shadow below and to the right.
+    for (int i = 3; i >= 1; --i) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 70, 120, 22));
+        p.drawPath(tray.translated(0.6 * i, 0.9 * i));
+    }
+    QLinearGradient body(0, 8, 0, 264);
+    body.setColorAt(0.0, QColor(74, 104, 146));
+    body.setColorAt(1.0, QColor(46, 66, 100));
+    p.setBrush(body);
+    p.setPen(QPen(QColor(30, 44, 70), 1.0));
+    p.drawPath(tray);
+    // A thin highlight just inside the top edge.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(140, 172, 212, 150), 1.0));
+    p.save();
+    p.setClipRect(QRectF(0, 0, 240, 46));
+    p.drawPath(tray.translated(0, 1.0));
+    p.restore();
+
+    // The panel behind the two text lines.
+    QPainterPath panel;
+    panel.addRoundedRect(QRectF(6.5, 5.5, 98, 33), 5, 5);
+    p.setBrush(QColor(236, 247, 254));
+    p.setPen(QPen(QColor(142, 184, 220), 1.0));
+    p.drawPath(panel);
+
+    // Three little balls between the panel and the tab, as a mark of the game.
+    p.end();
+    const struct {
+        double x, y;
+        int colour;
+    } marks[] = {{123.0, 18.0, 1}, {117.5, 27.5, 3}, {128.5, 27.5, 0}};
+    for (const auto& m : marks)
+        paintBall(hi, factor, QPointF(m.x, m.y), 5.4, {m.colour, BallLook::Ordinary, false, false});
+}
+
+// The composed board picture before it is reduced to a palette.
+QImage boardTrueColour() {
+    constexpr int factor = 4;
+    QImage field = makeCanvas(kClientWidth, kClientHeight);
+    paintField(field);
+    QImage hi = makeCanvas(kClientWidth * factor, kClientHeight * factor);
+    paintBoardDecor(hi, factor);
+    QPainter p(&field);
+    p.drawImage(0, 0, downsample(hi, factor));
+    const QImage cell = cellImage();
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 9; ++c)
+            p.drawImage(kBoardLeft + c * kCell, kBoardTop + r * kCell, cell);
+    for (int i = 0; i < 3; ++i)
+        p.drawImage(kNextLeft + i * kCell, kNextTop, cell);
+    // The grid lines that close the right and bottom edges.
+    p.fillRect(kBoardLeft + 9 * kCell, kBoardTop, 1, 9 * kCell + 1, QColor::fromRgb(kGridGrey));
+    p.fillRect(kBoardLeft, kBoardTop + 9 * kCell, 9 * kCell + 1, 1, QColor::fromRgb(kGridGrey));
+    p.fillRect(kNextLeft + 3 * kCell, kNextTop, 1, kCell + 1, QColor::fromRgb(kGridGrey));
+    p.fillRect(kNextLeft, kNextTop + kCell, 3 * kCell + 1, 1, QColor::fromRgb(kGridGrey));
+    p.end();
+    return opaque(field);
+}
+
+QImage ballSheetTrueColour() {
+    QImage sheet = blankSheet(2, 10);
+    for (int row = 0; row < kBallColours; ++row)
+        for (int column = 0; column < 2; ++column)
+            addSprite(sheet, column, row, [&](QImage& hi) {
+                paintBall(hi, kFine, QPointF(kCellCentre, kCellCentre), 10.0,
+                          {row, column == 0 ? BallLook::Ordinary : BallLook::Alternate, false});
+            });
+    return opaque(sheet);
+}
+
+QImage pathSheetTrueColour() {
+    QImage sheet = blankSheet(2, 8);
+    for (int direction = 0; direction < 4; ++direction)
+        for (int column = 0; column < 2; ++column)
+            addSprite(sheet, column, direction,
+                      [&](QImage& hi) { paintArrow(hi, direction, column == 1); });
+    for (int column = 0; column < 2; ++column)
+        addSprite(sheet, column, 4, [&](QImage& hi) { paintTarget(hi, column == 1); });
+    return opaque(sheet);
+}
+
+} // namespace
+
+QImage cellImage() {
+    QImage cell(kCell, kCell, QImage::Format_RGB32);
+    cell.fill(kCellBlack);
+    for (int i = 0; i < kCell; ++i) {
+        cell.setPixel(i, 0, kGridGrey);
+        cell.setPixel(0, i, kGridGrey);
+    }
+    return cell;
+}
+
+QImage ballSprites() {
+    return quantize(ballSheetTrueColour(), 256, {kCellBlack, kGridGrey});
+}
+
+QImage pathSprites() {
+    return quantize(pathSheetTrueColour(), 256, {kCellBlack, kGridGrey});
+}
+
+QImage boardPicture() {
+    return quantize(boardTrueColour(), 256, {kCellBlack, kGridGrey});
+}
+
+QImage boardPreview(int scale) {
+    // The game's paint order on a sample Lines game: background, balls, next balls, the selected
+    // ball in its alternate look, the path with its target and its first arrow lit, the texts.
+    const QImage balls = ballSprites().convertToFormat(QImage::Format_RGB32);
+    const QImage path = pathSprites().convertToFormat(QImage::Format_RGB32);
+    QImage out = boardPicture().convertToFormat(QImage::Format_RGB32);
+    QPainter p(&out);
+    auto sprite = [&](const QImage& sheet, int column, int row, int x, int y) {
+        p.drawImage(QPoint(x, y), sheet, QRect(column * kCell, row * kCell, kCell, kCell));
+    };
+    auto cellAt = [](int row, int column) {
+        return QPoint(kBoardLeft + column * kCell, kBoardTop + row * kCell);
+    };
+    static const char* const kRows[9] = {
+        "1.....7..", //
+        "..2...7.3", //
+        ".5....7..", //
+        "......7.4", //
+        "..8.1....", //
+        "3....66..", //
+        ".2.....5.", //
+        "..4....1.", //
+        "7....3..2", //
+    };
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 9; ++c)
+            if (kRows[r][c] != '.') {
+                const QPoint at = cellAt(r, c);
+                sprite(balls, 0, kRows[r][c] - '1', at.x(), at.y());
+            }
+    const int next[3] = {2, 5, 8};
+    for (int i = 0; i < 3; ++i)
+        sprite(balls, 0, next[i] - 1, kNextLeft + i * kCell, kNextTop);
+    // The brown ball at row 4, column 2 is selected and sent along a winding path to row 6,
+    // column 6: right, down, down, right, right, right.
+    const QPoint origin(2, 4); // column, row
+    const int directions[] = {0, 3, 3, 0, 0, 0};
+    const int length = 6;
+    const int selectionFrame = 1;
+    const int pathStep = 0;
+    {
+        const QPoint at = cellAt(origin.y(), origin.x());
+        sprite(balls, selectionFrame, kRows[origin.y()][origin.x()] - '1', at.x(), at.y());
+    }
+    QPoint pos = origin;
+    auto stepBy = [](QPoint q, int d) {
+        switch (d) {
+        case 0:
+            return QPoint(q.x() + 1, q.y());
+        case 1:
+            return QPoint(q.x(), q.y() - 1);
+        case 2:
+            return QPoint(q.x() - 1, q.y());
+        default:
+            return QPoint(q.x(), q.y() + 1);
+        }
+    };
+    QPoint target = origin;
+    for (int i = 0; i < length; ++i)
+        target = stepBy(target, directions[i]);
+    sprite(path, selectionFrame, 4, cellAt(target.y(), target.x()).x(),
+           cellAt(target.y(), target.x()).y());
+    for (int i = 0; i + 1 < length; ++i) {
+        pos = stepBy(pos, directions[i]);
+        const QPoint at = cellAt(pos.y(), pos.x());
+        sprite(path, i == pathStep ? 1 : 0, directions[i + 1], at.x(), at.y());
+    }
+    // The two text lines, in the generator's own font (the game uses the platform's).
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(strokeFontOutline("Lines", 1.05, QPointF(13, 19.5), 1.2), Qt::black);
+    p.fillPath(strokeFontOutline("Score 120", 1.05, QPointF(13, 33.5), 1.2), Qt::black);
+    p.end();
+    return out.scaled(out.width() * scale, out.height() * scale, Qt::IgnoreAspectRatio,
+                      Qt::FastTransformation);
+}
+
+} // namespace assetgen
