@@ -1,13 +1,22 @@
-# Puts the game where a Linux desktop looks for it: its menu entry, software centre metadata and
-# man page.
+# Puts the game where a Linux desktop looks for it: its menu entry, icons, software centre metadata
+# and man page.
 include(GNUInstallDirs)
 
 set(PEBBLIX_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
+set(PEBBLIX_ICON_DIR ${PROJECT_SOURCE_DIR}/resources/icons)
 
 install(FILES ${PEBBLIX_DESKTOP_DIR}/pebblix.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PEBBLIX_DESKTOP_DIR}/io.github.pebblix.pebblix.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+foreach(size IN ITEMS 16 32 48 64 128 256)
+  install(FILES ${PEBBLIX_ICON_DIR}/pebblix-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME pebblix.png)
+endforeach()
+install(FILES ${PEBBLIX_ICON_DIR}/pebblix.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Man pages are installed compressed (without name or time stamp, so builds are reproducible).
 find_program(PEBBLIX_GZIP gzip REQUIRED)
