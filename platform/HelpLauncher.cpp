@@ -1,0 +1,47 @@
+#include "platform/HelpLauncher.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace {
+
+constexpr char kHelpPageName[] = "pbxhelp.htm";
+constexpr char kInstalledHelpFolder[] = "../share/pebblix/help";
+constexpr char kContentsAnchor[] = "Main_Contents";
+
+} // namespace
+
+QString FindHelpPage(const QString& programFolder) {
+    const QDir folder(programFolder);
+    for (const QString& candidate :
+         {folder.filePath(kHelpPageName),
+          folder.filePath(QStringLiteral("%1/%2").arg(kInstalledHelpFolder, kHelpPageName))}) {
+        const QFileInfo page(candidate);
+        if (page.isFile()) {
+            return QDir::cleanPath(page.absoluteFilePath());
+        }
+    }
+    return {};
+}
+
+HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QString& helpPage) {
+    // Built as a URL rather than by pasting "file:" before the path, so that a path holding
+    // '#', '%' or spaces still names the same file.
+    QUrl page = QUrl::fromLocalFile(helpPage);
+    page.setFragment(QString::fromLatin1(kContentsAnchor));
+    return {programPath,
+            {QString::fromLatin1(kHelpViewerOption), page.toString(QUrl::FullyEncoded)}};
+}
+
+void LaunchHelp() {
+    const QString page = FindHelpPage(QCoreApplication::applicationDirPath());
+    if (page.isEmpty()) {
+        return;
+    }
+    const HelpViewerCommand command =
+        ComposeHelpViewerCommand(QCoreApplication::applicationFilePath(), page);
+    QProcess::startDetached(command.program, command.arguments);
+}

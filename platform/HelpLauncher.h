@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program is its own help viewer: started with this option and a page URL, it shows the page.
+inline constexpr char kHelpViewerOption[] = "--help-viewer";
+
+struct HelpViewerCommand {
+    QString program;
+    QStringList arguments;
+};
+
+// The help page of the program in `programFolder`: "pbxhelp.htm" beside it, else in
+// ../share/pebblix/help/ as installed. Empty when it is in neither place.
+QString FindHelpPage(const QString& programFolder);
+
+// The command that shows `helpPage` at its contents with the program `programPath`.
+HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QString& helpPage);
+
+// Starts the help viewer on the help page as a process of its own. A missing page or a failed
+// start shows nothing.
+void LaunchHelp();
