@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  xvfb xdotool libxcb1-dev libxcb-damage0-dev
   dpkg-dev desktop-file-utils appstream groff-base
 )
 

@@ -1,0 +1,148 @@
+#include "ui/MainFrame.h"
+
+#include "platform/StringTable.h"
+#include "ui/BoardPainter.h"
+#include "ui/ClientArea.h"
+#include "ui/ScreenScale.h"
+#include "ui/SoundEffects.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QMessageBox>
+#include <cstdlib>
+
+namespace {
+
+constexpr unsigned TitleString = 128;
+constexpr std::int32_t BoardRows = 9;
+constexpr std::int32_t BoardColumns = 9;
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/pebblix-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+} // namespace
+
+MainFrame::MainFrame(SoundPlayer& sound, unsigned randomSeed)
+    : CommandBar(*this, [this](int commandId) { OnCommand(commandId); })
+    , Timers(*this)
+    , Sound(sound) {
+    setWindowTitle(LoadResourceString(TitleString));
+    setWindowIcon(ApplicationIcon());
+    Picture = new ClientArea([this](QImage& backBuffer) { ComposeFrame(backBuffer); }, this);
+    setCentralWidget(Picture);
+    connect(Picture, &ClientArea::Tapped, this, &MainFrame::OnTap);
+
+    DoneButtonShown = 1;
+    CommandBar.ShowDoneButton(true);
+
+    std::srand(randomSeed);
+    Context = std::make_unique<GameContext>();
+    PlaySoundEffect(BallsSound);
+    NewGame(Context->Settings.GetGameType(), true);
+    SetScreenScale(1);
+}
+
+MainFrame::~MainFrame() = default;
+
+bool MainFrame::NewGame(std::int16_t gameType, bool force) {
+    if (!force && !Board->IsFull() && !AskStartNewGame()) {
+        return false;
+    }
+    // The old game's remaining animation steps must never reach the new board.
+    StopBoardAnimations();
+    Board.reset();
+    Context->Settings.SetGameType(gameType);
+    Context->CurrentType = gameType;
+    Context->ColorCount = PlayableColorCount(Context->Settings.GetColors());
+    Board =
+        std::make_unique<GameBoard>(BoardRows, BoardColumns, Context->ColorCount, gameType, true);
+    Board->Observer = this;
+    Board->Step();
+    Picture->InvalidateAll();
+    return true;
+}
+
+bool MainFrame::AskStartNewGame() {
+    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("New game"),
+                         QStringLiteral("Start a new game?"), QMessageBox::Yes | QMessageBox::No,
+                         this);
+    return question.exec() == QMessageBox::Yes;
+}
+
+void MainFrame::StopBoardAnimations() {
+    Timers.Kill(MoveTimerId);
+    Timers.Kill(RemovalTimerId);
+    Timers.Kill(AppearanceTimerId);
+    // A new board has no selection, so its timer would only tick for nothing.
+    Timers.Kill(SelectionTimerId);
+    AnimationState = Idle;
+    Context->PathStep = 0;
+}
+
+void MainFrame::OnDeactivate() {
+    // Another window of the game itself (the new-game question, a dialog) leaves the play as it
+    // was; only leaving the game drops the selection.
+    const QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != this) {
+        return;
+    }
+    if (Board && Board->Selection.Column >= 0) {
+        Board->Selection.Column = -1;
+        Timers.Kill(SelectionTimer);
+    }
+}
+
+bool MainFrame::event(QEvent* event) {
+    if (event->type() == GameOverMessage) {
+        OnGameOver();
+        return true;
+    }
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowDeactivate) {
+        OnDeactivate();
+    }
+    return handled;
+}
+
+void MainFrame::timerEvent(QTimerEvent* event) {
+    const unsigned timerId = Timers.IdOf(event->timerId());
+    if (timerId == 0) {
+        QMainWindow::timerEvent(event);
+        return;
+    }
+    OnTimer(timerId);
+}
+
+void MainFrame::ComposeFrame(QImage& backBuffer) const {
+    // After Exit the window lives on, hidden, without its context until the program ends.
+    if (!Context) {
+        backBuffer.fill(Qt::black);
+        return;
+    }
+    const AnimationView animation{AnimationState, BlinkCount, MovingBall};
+    BoardPainter(backBuffer, *Board, *Context, animation).Compose();
+}
+
+void MainFrame::InvalidateClient(const ScreenRect& rect) {
+    Picture->Invalidate(rect.ToQRect());
+}
+
+void MainFrame::SetScreenScale(int scale) {
+    Picture->SetPreferredScale(scale);
+    layout()->activate();
+    const QSize chrome = ChromeSize();
+    setBaseSize(chrome);
+    // Window managers that honour size increments let the window grow only in whole steps.
+    setSizeIncrement(ScreenScale::ClientSize);
+    resize(chrome + ScreenScale::ClientSize * scale);
+}
+
+QSize MainFrame::ChromeSize() const {
+    return sizeHint() - Picture->sizeHint();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "engine/GameBoard.h"
+#include "ui/Animation.h"
+#include "ui/GameContext.h"
+#include "ui/WindowCommandBar.h"
+#include "ui/WindowTimers.h"
+
+#include <QEvent>
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+
+class ClientArea;
+class SoundPlayer;
+
+// The game's one window: it owns the context and the board of the game in progress, answers the
+// commands, taps and timers, drives the board's turn cycle and is the board's observer.
+class MainFrame : public QMainWindow, public BoardObserver {
+    Q_OBJECT
+
+public:
+    // The private message the window posts to itself when a move has filled the board.
+    static constexpr QEvent::Type GameOverMessage = static_cast<QEvent::Type>(1024);
+
+    // Seeds the random numbers with randomSeed and starts the first game.
+    MainFrame(SoundPlayer& sound, unsigned randomSeed);
+    ~MainFrame() override;
+
+    std::int32_t MovingBall = 0;
+    std::int32_t BlinkCount = 0;
+    unsigned AnimationTimer = 0;
+    unsigned SelectionTimer = 0;
+    std::unique_ptr<GameBoard> Board;
+    std::int32_t DoneButtonShown = 0;
+    std::int32_t AnimationState = Idle;
+    WindowCommandBar CommandBar;
+    std::unique_ptr<GameContext> Context;
+    // The desktop's stand-in for the window timers 1 to 4.
+    WindowTimers Timers;
+
+    // Starts a game of the given type; unless forced, asks first while the game in progress
+    // still has room. Returns whether a game was started.
+    bool NewGame(std::int16_t gameType, bool force);
+
+    // The one dispatch function of the commands, by id.
+    void OnCommand(int commandId);
+    void OnOptions();
+    void OnHighScores();
+    void OnAbout();
+    void OnHelp();
+    void OnExit();
+    void ToggleDoneButton();
+    void OnDeactivate();
+    void OnGameOver();
+
+    // A stylus (left button) release at a point of the 240 × 270 client picture.
+    void OnTap(QPoint clientPoint);
+    void OnTimer(unsigned timerId);
+    void StartMove(std::int32_t row, std::int32_t column);
+    void PlaySoundEffect(std::uint16_t resource);
+
+    void BoardChanged() override;
+    void NextBallsChanged() override;
+    void ScoreChanged() override;
+    void CellChanged(std::int32_t row, std::int32_t column) override;
+    void FiguresMarked() override;
+    void BallsAppearing() override;
+    void BoardFull() override;
+
+    // Shows the picture at a whole-number scale and sizes the window to fit it exactly.
+    void SetScreenScale(int scale);
+    // Space the menu bar and toolbar take beside the picture.
+    QSize ChromeSize() const;
+    ClientArea* Client() const { return Picture; }
+
+protected:
+    bool event(QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    bool AskStartNewGame();
+    void StopBoardAnimations();
+    void ComposeFrame(QImage& backBuffer) const;
+    void InvalidateClient(const ScreenRect& rect);
+    void OnMoveTick();
+    // The removal and appearance animations: balls blink for five ticks, then the board is told
+    // to finish (remove the marked balls or reveal the new ones) and to go on with its turn.
+    void StartBlink(std::int32_t animate, std::int32_t state, unsigned timerId,
+                    void (GameBoard::*finish)());
+    void OnBlinkTick(void (GameBoard::*finish)());
+    void CheckGameOver();
+
+    SoundPlayer& Sound;
+    ClientArea* Picture = nullptr;
+};

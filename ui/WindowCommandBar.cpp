@@ -1,0 +1,97 @@
+#include "ui/WindowCommandBar.h"
+
+#include "platform/StringTable.h"
+#include "ui/CommandIds.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr QSize ButtonSize{16, 15};
+constexpr unsigned DoneButtonStatusString = 32768;
+
+// The toolbar strip holds the images of the four buttons side by side, in button order.
+QIcon ToolbarIcon(const QImage& strip, int index) {
+    if (strip.isNull()) {
+        return QIcon();
+    }
+    return QIcon(
+        QPixmap::fromImage(strip.copy(QRect(QPoint(index * ButtonSize.width(), 0), ButtonSize))));
+}
+
+} // namespace
+
+WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
+    : OnCommand(std::move(dispatch)) {
+    QMenuBar* menuBar = window.menuBar();
+    // The Done button lives in the menu bar's corner, which a global menu would take away.
+    menuBar->setNativeMenuBar(false);
+    QMenu* game = menuBar->addMenu(QStringLiteral("&Game"));
+    game->addAction(AddAction(window, CommandNewLines, QStringLiteral("New Lines")));
+    game->addAction(AddAction(window, CommandNewSquares, QStringLiteral("New Squares")));
+    game->addAction(AddAction(window, CommandNewBlocks, QStringLiteral("New Blocks")));
+    game->addSeparator();
+    game->addAction(AddAction(window, CommandOptions, QStringLiteral("Options...")));
+    game->addSeparator();
+    game->addAction(AddAction(window, CommandHighScores, QStringLiteral("High Scores...")));
+    game->addAction(AddAction(window, CommandAbout, QStringLiteral("&About...")));
+    game->addAction(AddAction(window, CommandExit, QStringLiteral("Exit")));
+
+    AddAction(window, CommandNewGame, QStringLiteral("New Game"));
+    AddAction(window, CommandHelp, QStringLiteral("Help"))->setShortcut(QKeySequence::HelpContents);
+
+    QAction* toggleDone =
+        AddAction(window, CommandToggleDoneButton, LoadResourceString(DoneButtonStatusString));
+    toggleDone->setCheckable(true);
+    toggleDone->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    toggleDone->setStatusTip(LoadResourceString(DoneButtonStatusString));
+    window.addAction(toggleDone);
+    window.addAction(Action(CommandHelp));
+
+    DoneButton = new QToolButton(menuBar);
+    DoneButton->setDefaultAction(AddAction(window, CommandDone, QStringLiteral("Done")));
+    DoneButton->setAutoRaise(true);
+    menuBar->setCornerWidget(DoneButton, Qt::TopRightCorner);
+
+    const QImage strip(QStringLiteral(":/bitmaps/128.bmp"));
+    Buttons = window.addToolBar(QStringLiteral("Game"));
+    Buttons->setMovable(false);
+    Buttons->setFloatable(false);
+    Buttons->setIconSize(ButtonSize);
+    Buttons->toggleViewAction()->setVisible(false);
+    const int buttonOrder[] = {CommandNewGame, CommandOptions, CommandHelp, CommandExit};
+    for (int index = 0; index < 4; ++index) {
+        QAction* action = Action(buttonOrder[index]);
+        action->setIcon(ToolbarIcon(strip, index));
+        action->setIconVisibleInMenu(false);
+        Buttons->addAction(action);
+        if (buttonOrder[index] == CommandNewGame || buttonOrder[index] == CommandHelp) {
+            Buttons->addSeparator();
+        }
+    }
+}
+
+QAction* WindowCommandBar::Action(int commandId) const {
+    const auto found = Actions.find(commandId);
+    return found == Actions.end() ? nullptr : found->second;
+}
+
+void WindowCommandBar::ShowDoneButton(bool shown) {
+    DoneButton->setVisible(shown);
+    Action(CommandToggleDoneButton)->setChecked(shown);
+}
+
+QAction* WindowCommandBar::AddAction(QMainWindow& window, int commandId, const QString& text) {
+    auto* action = new QAction(text, &window);
+    action->setData(commandId);
+    QObject::connect(action, &QAction::triggered, &window,
+                     [this, commandId] { OnCommand(commandId); });
+    Actions.emplace(commandId, action);
+    return action;
+}
