@@ -1,9 +1,12 @@
-# Puts the game where a Linux desktop looks for it: its menu entry, icons, software centre metadata
-# and man page.
+# Puts the game where a Linux desktop looks for it: the program, its menu entry, icons, software
+# centre metadata and man page. Included last, so that every target it installs exists.
 include(GNUInstallDirs)
 
 set(PEBBLIX_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(PEBBLIX_ICON_DIR ${PROJECT_SOURCE_DIR}/resources/icons)
+
+# The help launcher finds the help page from here as ../share/pebblix/help.
+install(TARGETS pebblix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${PEBBLIX_DESKTOP_DIR}/pebblix.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

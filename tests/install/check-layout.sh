@@ -1,7 +1,8 @@
 #!/bin/sh
 # Usage: check-layout.sh PREFIX
 # Checks that the installed tree under PREFIX holds exactly the files a desktop expects, and that
-# they fit together: the menu entry's icon is there in every size.
+# they fit together: the menu entry starts the installed program, which runs on its own, and every
+# icon has its size.
 set -eu
 prefix=$1
 failures=0
@@ -15,6 +16,7 @@ icon_sizes="16 32 48 64 128 256"
 
 expected=$(
   {
+    echo bin/pebblix
     echo share/applications/pebblix.desktop
     echo share/doc/pebblix/copyright
     for size in $icon_sizes; do
@@ -38,8 +40,15 @@ png_size() {
   od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", $3 * 256 + $4, $7 * 256 + $8 }'
 }
 
-# The menu entry must show an installed icon of every size.
+# The menu entry must start the installed program and show an installed icon of every size.
 desktop_entry=$prefix/share/applications/pebblix.desktop
+program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop_entry")
+if [ ! -x "$prefix/bin/$program" ]; then
+  fail "the menu entry starts '$program', which is not an installed program"
+elif ! version=$("$prefix/bin/$program" --version 2>&1) || [ "${version#pebblix }" = "$version" ]; then
+  fail "the installed program does not run: '$prefix/bin/$program --version' said '$version'"
+fi
+
 icon_name=$(sed -n 's/^Icon=//p' "$desktop_entry")
 for size in $icon_sizes; do
   icon=$prefix/share/icons/hicolor/${size}x${size}/apps/$icon_name.png
