@@ -213,7 +213,9 @@ TEST_F(GameOverTest, PlayGoesOnWhenTheFillingBallsCompleteAFigure) {
     // Ranked at 14 the entry would take row 2; the timers keep running while the name is asked
     // for, and the figure's points carry it past Bob.
     const ModalAnswer nameAfterTheFigure = Answer<ChampionDialog>([this](ChampionDialog& champion) {
-        FinishBlinking();
+        for (int tick = 0; tick < 5; ++tick) {
+            Frame->OnTimer(AppearanceTimerId);
+        }
         EXPECT_EQ(Frame->AnimationState, Removing);
         FinishBlinking();
         EXPECT_EQ(Board().EmptyCount(), 6);

@@ -4,6 +4,7 @@
 #include "ui/ClientArea.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QApplication>
 #include <QTabBar>
 #include <QTest>
