@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xdotool libxcb1-dev libxcb-damage0-dev
+  dpkg-dev desktop-file-utils appstream groff-base
 )
 
 missing=()
