@@ -6,6 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
   libsqlite3-dev sqlite3
+  pulseaudio pulseaudio-utils imagemagick # the end-to-end test's sound server, recorder, screenshots
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xdotool libxcb1-dev libxcb-damage0-dev

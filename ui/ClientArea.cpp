@@ -14,6 +14,8 @@ ClientArea::ClientArea(Composer composer, QWidget* parent)
     // Every pixel is painted by paintEvent; letting Qt erase first would only cost time.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The keyboard plays on the board, so the board takes the keys.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 int ClientArea::Scale() const {

@@ -31,12 +31,18 @@ QIcon ApplicationIcon() {
 MainFrame::MainFrame(SoundPlayer& sound, unsigned randomSeed)
     : CommandBar(*this, [this](int commandId) { OnCommand(commandId); })
     , Timers(*this)
+    , Cursor(
+          BoardRows, BoardColumns,
+          [this](std::int32_t row, std::int32_t column) { OnTap(CellCentre(row, column)); },
+          [this](std::int32_t row, std::int32_t column) { CellChanged(row, column); })
     , Sound(sound) {
     setWindowTitle(LoadResourceString(TitleString));
     setWindowIcon(ApplicationIcon());
     Picture = new ClientArea([this](QImage& backBuffer) { ComposeFrame(backBuffer); }, this);
     setCentralWidget(Picture);
     connect(Picture, &ClientArea::Tapped, this, &MainFrame::OnTap);
+    Picture->installEventFilter(&Cursor);
+    Picture->setFocus();
 
     DoneButtonShown = 1;
     CommandBar.ShowDoneButton(true);
@@ -127,6 +133,12 @@ void MainFrame::ComposeFrame(QImage& backBuffer) const {
     }
     const AnimationView animation{AnimationState, BlinkCount, MovingBall};
     BoardPainter(backBuffer, *Board, *Context, animation).Compose();
+    Cursor.Draw(backBuffer, *Context->Skin);
+}
+
+QPoint MainFrame::CellCentre(std::int32_t row, std::int32_t column) const {
+    const BoardSkin& skin = *Context->Skin;
+    return skin.CellOrigin(row, column) + QPoint(skin.CellWidth / 2, skin.CellHeight / 2);
 }
 
 void MainFrame::InvalidateClient(const ScreenRect& rect) {

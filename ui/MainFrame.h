@@ -3,6 +3,7 @@
 #include "engine/GameBoard.h"
 #include "ui/Animation.h"
 #include "ui/GameContext.h"
+#include "ui/KeyboardCursor.h"
 #include "ui/WindowCommandBar.h"
 #include "ui/WindowTimers.h"
 
@@ -38,6 +39,8 @@ public:
     std::unique_ptr<GameContext> Context;
     // The desktop's stand-in for the window timers 1 to 4.
     WindowTimers Timers;
+    // Play without a mouse: the cursor's Space or Enter is a tap on its cell.
+    KeyboardCursor Cursor;
 
     // Starts a game of the given type; unless forced, asks first while the game in progress
     // still has room. Returns whether a game was started.
@@ -83,6 +86,8 @@ private:
     void StopBoardAnimations();
     void ComposeFrame(QImage& backBuffer) const;
     void InvalidateClient(const ScreenRect& rect);
+    // The client point in the middle of a board cell.
+    QPoint CellCentre(std::int32_t row, std::int32_t column) const;
     void OnMoveTick();
     // The removal and appearance animations: balls blink for five ticks, then the board is told
     // to finish (remove the marked balls or reveal the new ones) and to go on with its turn.

@@ -42,8 +42,10 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     game->addAction(AddAction(window, CommandHighScores, QStringLiteral("High Scores...")));
     game->addAction(AddAction(window, CommandAbout, QStringLiteral("&About...")));
     game->addAction(AddAction(window, CommandExit, QStringLiteral("Exit")));
+    Action(CommandExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    AddAction(window, CommandNewGame, QStringLiteral("New Game"));
+    AddAction(window, CommandNewGame, QStringLiteral("New Game"))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     AddAction(window, CommandHelp, QStringLiteral("Help"))->setShortcut(QKeySequence::HelpContents);
 
     QAction* toggleDone =
@@ -52,6 +54,8 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     toggleDone->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     toggleDone->setStatusTip(LoadResourceString(DoneButtonStatusString));
     window.addAction(toggleDone);
+    // Shortcuts of the buttons without a menu item go on working while the toolbar is hidden.
+    window.addAction(Action(CommandNewGame));
     window.addAction(Action(CommandHelp));
 
     DoneButton = new QToolButton(menuBar);

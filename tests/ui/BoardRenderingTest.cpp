@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTest>
 
 namespace {
 
@@ -263,4 +264,46 @@ TEST_F(BoardRenderingTest, PainterDrawsOnlyWhatItCanDrawSafely) {
     context.Skin->Background = std::make_unique<QImage>();
     BoardPainter(frame, board, context, {Idle, 0, 0}).Compose();
     EXPECT_EQ(frame.pixel(0, 0), qRgb(0, 0, 0));
+}
+
+TEST_F(BoardRenderingTest, KeyboardCursorIsAThinFrameOverEverythingElse) {
+    MainFrame& frame = Open(2);
+    FinishBlinking();
+    SetUpBoard({{4, 4, 2}, {4, 5, 6}});
+    TapCell(4, 4);
+    TapCell(4, 6);
+    const QRect whole(QPoint(0, 0), QSize(240, 270));
+    const QImage without = Shown(whole);
+
+    // The first key shows the cursor on the middle cell, over the selected ball.
+    QTest::keyClick(frame.Client(), Qt::Key_Right);
+    const QImage with = Shown(whole);
+    const QRect cell(12 + Sprite * 4, 43 + Sprite * 4, Sprite, Sprite);
+    const QRegion frameRing = QRegion(cell).subtracted(cell.adjusted(1, 1, -1, -1));
+    int changed = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (frameRing.contains(QPoint(x, y))) {
+                EXPECT_EQ(with.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+                changed += with.pixel(x, y) != without.pixel(x, y) ? 1 : 0;
+            } else {
+                ASSERT_EQ(with.pixel(x, y), without.pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(changed, 0);
+
+    // Moving it repaints the cell it leaves and the one it enters, nothing else.
+    PaintRecorder recorder;
+    frame.Client()->installEventFilter(&recorder);
+    QCoreApplication::processEvents();
+    recorder.Painted = QRegion();
+    QTest::keyClick(frame.Client(), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(recorder.Painted, QRegion(QRect(cell.topLeft() * 2, QSize(48, 96))));
+    frame.Client()->removeEventFilter(&recorder);
+
+    // A mouse tap hides it and leaves the picture as it was.
+    TapCell(0, 0);
+    EXPECT_TRUE(SameImage(Shown(whole), without));
 }
