@@ -25,6 +25,7 @@ expected=$(
     echo share/icons/hicolor/scalable/apps/pebblix.svg
     echo share/man/man6/pebblix.6.gz
     echo share/metainfo/io.github.pebblix.pebblix.metainfo.xml
+    echo share/pebblix/help/pbxhelp.htm
   } | LC_ALL=C sort
 )
 installed=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)
