@@ -90,6 +90,8 @@ private:
                     void (GameBoard::*finish)());
     void OnBlinkTick(void (GameBoard::*finish)());
     void CheckGameOver();
+    // Lets a player whose score enters the finished game's table give a name, and stores it.
+    void EnterNewChampion();
 
     SoundPlayer& Sound;
     ClientArea* Picture = nullptr;

@@ -1,7 +1,24 @@
+#include "persist/HighScoreTable.h"
 #include "platform/HelpLauncher.h"
 #include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/SoundEffects.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/ChampionDialog.h"
+#include "ui/dialogs/HighScoresDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
+
+namespace {
+
+// Colour item k of the Options dialog stands for k + 3 colours; a stored count outside 3 to 8 has
+// no item, so the list opens without a selection.
+int ColorIndexOf(std::int32_t colors) {
+    return colors >= GameBoard::MinColorCount && colors <= GameBoard::MaxColorCount
+               ? colors - GameBoard::MinColorCount
+               : -1;
+}
+
+} // namespace
 
 void MainFrame::OnCommand(int commandId) {
     switch (commandId) {
@@ -43,13 +60,41 @@ void MainFrame::OnCommand(int commandId) {
     }
 }
 
-// The Options, High Scores and About dialogs are built on their own; until they are part of the
-// program these commands open nothing.
-void MainFrame::OnOptions() {}
+void MainFrame::OnOptions() {
+    GameSettings& settings = Context->Settings;
+    OptionsDialog dialog;
+    dialog.ColorIndex = ColorIndexOf(settings.GetColors());
+    dialog.ShowNextCheck = settings.GetShowNext();
+    dialog.TypeIndex = settings.GetGameType();
+    dialog.AnimCheck = settings.Anim;
+    dialog.SoundCheck = settings.SoundEffects;
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    // A list left without a choice hands back -1, which is stored as it comes: the next game
+    // brings the colour count into range.
+    settings.SetColors(dialog.ColorIndex + GameBoard::MinColorCount);
+    settings.SetGameType(static_cast<std::int16_t>(dialog.TypeIndex));
+    settings.Anim = dialog.AnimCheck != 0 ? 1 : 0;
+    settings.SoundEffects = dialog.SoundCheck != 0 ? 1 : 0;
+    Context->SetAnimation(settings.Anim);
+    const std::uint8_t showNext = dialog.ShowNextCheck != 0 ? 1 : 0;
+    // The board draws new next balls when the preview goes off, so it is told only of a change.
+    if (showNext != settings.GetShowNext()) {
+        settings.SetShowNext(showNext);
+        Board->SetShowNext(showNext != 0);
+    }
+}
 
-void MainFrame::OnHighScores() {}
+void MainFrame::OnHighScores() {
+    HighScoresDialog dialog(*Context);
+    dialog.exec();
+}
 
-void MainFrame::OnAbout() {}
+void MainFrame::OnAbout() {
+    AboutDialog dialog;
+    dialog.exec();
+}
 
 void MainFrame::OnHelp() {
     LaunchHelp();
@@ -73,4 +118,28 @@ void MainFrame::OnGameOver() {
     }
     Context->NewScoreRow = -1;
     PlaySoundEffect(GameOverSound);
+    EnterNewChampion();
+    HighScoresDialog scores(*Context);
+    scores.exec();
+}
+
+void MainFrame::EnterNewChampion() {
+    HighScoreTable table(static_cast<std::int16_t>(Context->CurrentType), Context->ColorCount);
+    if (table.FindRank(static_cast<std::uint32_t>(Board->Score)) >= HighScoreTable::EntryCount) {
+        return;
+    }
+    ChampionDialog champion;
+    champion.PlayerName = table.LastName;
+    if (champion.exec() != QDialog::Accepted) {
+        return;
+    }
+    PlaySoundEffect(ChampionSound);
+    // The timers run on while the name is typed: the new balls that filled the board may have
+    // completed a figure since, raising the score and with it the entry's row.
+    const auto score = static_cast<std::uint32_t>(Board->Score);
+    const int row = table.FindRank(score);
+    table.Insert(score, champion.PlayerName);
+    table.SetLastName(champion.PlayerName);
+    table.Save();
+    Context->NewScoreRow = row;
 }

@@ -317,31 +317,20 @@ TEST_F(GameWindowTest, DeactivationDropsTheSelection) {
 TEST_F(GameWindowTest, AMoveThatFillsTheBoardEndsTheGame) {
     MainFrame& frame = Open();
     FinishBlinking();
-    // No two neighbours in any line share a colour, so nothing the spawn adds can make a figure.
-    GameBoard& board = Board();
-    SetUpBoard({});
-    for (std::int32_t row = 0; row < 9; ++row) {
-        for (std::int32_t column = 0; column < 9; ++column) {
-            if (row < 8 || column < 6) {
-                board.PutBallAt(row * 9 + column, (row * 2 + column) % 5 + 1);
-            }
-        }
-    }
-    board.TakeBallAt(8 * 9 + 5);
-    board.PutBallAt(8 * 9 + 6, 5);
-    ASSERT_EQ(board.EmptyCount(), 3);
-    TapCell(8, 6);
-    TapCell(8, 7);
+    SetUpLastMove();
     Sound.Played.clear();
-    frame.OnTimer(MoveTimerId);
-    EXPECT_TRUE(board.IsFull());
+    MakeLastMove();
     EXPECT_EQ(frame.Context->NewScoreRow, 0);
 
     // The message arrives once the tick's handler has returned, while the new balls still blink.
-    QCoreApplication::processEvents();
-    EXPECT_EQ(frame.Context->NewScoreRow, -1);
+    const std::size_t opened = AnswerModals([] { QCoreApplication::processEvents(); },
+                                            {Answer<QDialog>([&](QDialog& scores) {
+                                                EXPECT_EQ(frame.Context->NewScoreRow, -1);
+                                                EXPECT_EQ(frame.AnimationState, Appearing);
+                                                Press(scores, QDialogButtonBox::Ok);
+                                            })});
+    EXPECT_EQ(opened, 1u);
     EXPECT_EQ(Sound.Played, (std::vector<unsigned short>{TickSound, BallsSound, GameOverSound}));
-    EXPECT_EQ(frame.AnimationState, Appearing);
     FinishBlinking();
 
     // A finished game gives way to a new one without a question.
