@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <optional>
 
 namespace {
 
@@ -34,7 +35,16 @@ protected:
 
     void TearDown() override { qunsetenv("PEBBLIX_REGISTRY"); }
 
+    // The context of a window whose last game was of this type and colour count.
+    const GameContext& AfterGameOf(std::int32_t type, std::uint8_t colors) {
+        Context.emplace();
+        Context->CurrentType = type;
+        Context->ColorCount = colors;
+        return *Context;
+    }
+
     QTemporaryDir RegistryDir;
+    std::optional<GameContext> Context;
 };
 
 void Store(std::int16_t type, std::int32_t colors, const std::vector<HighScoreEntry>& entries) {
@@ -122,10 +132,7 @@ void PressEnter(QLineEdit& editor) {
 } // namespace
 
 TEST_F(HighScoresDialogTest, AFreshRegistryShowsFiveAnonymousRowsOfTheGameInProgress) {
-    GameContext context;
-    context.CurrentType = 0;
-    context.ColorCount = 5;
-    HighScoresDialog dialog(context);
+    HighScoresDialog dialog(AfterGameOf(0, 5));
     EXPECT_EQ(dialog.windowTitle(), "High Scores");
 
     AnswerNextModal<HighScoresDialog>([](HighScoresDialog& shown) {
@@ -156,10 +163,7 @@ TEST_F(HighScoresDialogTest, TabsPageThroughTheTablesReadAfreshFromTheRegistry) 
     Store(1, 6, {{u"Squid", 4294967295u}, {u"Sam", 12}});
     Store(2, 3, {{u"Bea", 700}});
 
-    GameContext context;
-    context.CurrentType = 1;
-    context.ColorCount = 6;
-    HighScoresDialog dialog(context);
+    HighScoresDialog dialog(AfterGameOf(1, 6));
     EXPECT_EQ(dialog.ShownType, 1);
     EXPECT_EQ(dialog.ShownColors, 6);
 
@@ -194,10 +198,7 @@ TEST_F(HighScoresDialogTest, APairOutsideTheTabsShowsItsTableUntilThePlayerPicks
     Store(7, 12, {{u"Odd", 5}});
     Store(0, 4, {{u"Four", 40}});
 
-    GameContext context;
-    context.CurrentType = 7;
-    context.ColorCount = 12;
-    HighScoresDialog dialog(context);
+    HighScoresDialog dialog(AfterGameOf(7, 12));
 
     AnswerNextModal<HighScoresDialog>([](HighScoresDialog& shown) {
         EXPECT_EQ(Shown(shown).at(0), (QStringList{"1.", "Odd", "5"}));
@@ -220,10 +221,7 @@ TEST_F(HighScoresDialogTest, AFinishedNameEditIsStoredInTheEditedRowAndShown) {
         shared.Save();
     }
 
-    GameContext context;
-    context.CurrentType = 0;
-    context.ColorCount = 5;
-    HighScoresDialog dialog(context);
+    HighScoresDialog dialog(AfterGameOf(0, 5));
 
     AnswerNextModal<HighScoresDialog>([](HighScoresDialog& shown) {
         // Double-click on a name.
@@ -276,10 +274,7 @@ TEST_F(HighScoresDialogTest, AFinishedNameEditIsStoredInTheEditedRowAndShown) {
 }
 
 TEST_F(HighScoresDialogTest, ACancelledNameEditStoresNothing) {
-    GameContext context;
-    context.CurrentType = 2;
-    context.ColorCount = 8;
-    HighScoresDialog dialog(context);
+    HighScoresDialog dialog(AfterGameOf(2, 8));
 
     AnswerNextModal<HighScoresDialog>([](HighScoresDialog& shown) {
         DoubleClickName(shown, 0);
@@ -303,10 +298,7 @@ TEST_F(HighScoresDialogTest, ACancelledNameEditStoresNothing) {
 }
 
 TEST_F(HighScoresDialogTest, ANameEditorTakesNoMoreThanTheRegistryCanReadBack) {
-    GameContext context;
-    context.CurrentType = 0;
-    context.ColorCount = 3;
-    HighScoresDialog dialog(context);
+    HighScoresDialog dialog(AfterGameOf(0, 3));
 
     AnswerNextModal<HighScoresDialog>([](HighScoresDialog& shown) {
         DoubleClickName(shown, 2);
