@@ -5,10 +5,11 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # translations: lupdate, lrelease, Qt's own
   libsqlite3-dev sqlite3
   pulseaudio pulseaudio-utils imagemagick # the end-to-end test's sound server, recorder, screenshots
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-wqy-microhei # Latin, Cyrillic, Arabic; Chinese and Japanese
   xvfb xdotool libxcb1-dev libxcb-damage0-dev
   dpkg-dev desktop-file-utils appstream groff-base
 )
