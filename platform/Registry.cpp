@@ -273,10 +273,12 @@ Status CheckStore(sqlite3* db, const std::string& file, std::u16string_view path
         if (!hasKeys || !hasValues) {
             std::string keysTables;
             std::string valuesTables;
-            if (QueryText(db, "SELECT count(*) FROM sqlite_schema WHERE name = 'registry_keys'",
+            if (QueryText(db,
+                          "SELECT count(*) FROM sqlite_schema WHERE lower(name) = 'registry_keys'",
                           keysTables) != SQLITE_OK ||
-                QueryText(db, "SELECT count(*) FROM sqlite_schema WHERE name = 'registry_values'",
-                          valuesTables) != SQLITE_OK)
+                QueryText(
+                    db, "SELECT count(*) FROM sqlite_schema WHERE lower(name) = 'registry_values'",
+                    valuesTables) != SQLITE_OK)
                 return BadDatabase;
             needsSetup = true;
             bool addable = (hasKeys || keysTables == "0") && (hasValues || valuesTables == "0");

@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sqlite3* db = nullptr; // the script touches no other file and ends soon
         sqlite3_open(File.c_str(), &db);
         sqlite3_limit(db, SQLITE_LIMIT_ATTACHED, 0);
-        sqlite3_limit(db, SQLITE_LIMIT_LENGTH, 1 << 20);
+        sqlite3_limit(db, SQLITE_LIMIT_LENGTH, 1 << 21);
         sqlite3_progress_handler(
             db, 1000000, [](void*) { return 1; }, nullptr);
         sqlite3_exec(db, rest.c_str(), nullptr, nullptr, nullptr);
