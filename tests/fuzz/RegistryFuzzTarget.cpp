@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 int main(int argc, char** argv) {
     LLVMFuzzerInitialize(&argc, &argv);
     for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
-        std::printf("%s\n", entry.path().c_str());
+        std::fprintf(stderr, "%s\n", entry.path().c_str());
         const std::string bytes = Contents(entry.path());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
