@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Pebblix needs to build, test and run, and only the missing ones.
+# With --fuzz, also the compiler, fuzzing runtime and symbolizer of the fuzz build.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,9 @@ packages=(
   xvfb xdotool libxcb1-dev libxcb-damage0-dev
   dpkg-dev desktop-file-utils appstream groff-base
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev llvm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
