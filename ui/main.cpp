@@ -1,3 +1,4 @@
+#include "platform/HelpLauncher.h"
 #include "ui/GameApp.h"
 
 #include <QCommandLineParser>
@@ -7,90 +8,117 @@ namespace {
 
 constexpr int MaximumScale = 16;
 
-// Reads the command line; prints help, the version or an error and returns nothing when the
-// program should not start.
-std::optional<StartOptions> ParseCommandLine(const QStringList& arguments, int& exitCode) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Pebblix, a ball puzzle game: line up balls of one colour to score."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption seedOption(
-        QStringLiteral("seed"), QStringLiteral("Start with the random seed <N> (a whole number)."),
-        QStringLiteral("N"));
-    const QCommandLineOption scaleOption(
-        QStringLiteral("scale"),
-        QStringLiteral("Show the board at <N> times its size (1 to %1).").arg(MaximumScale),
-        QStringLiteral("N"));
-    QCommandLineOption helpViewerOption(QStringLiteral("help-viewer"),
-                                        QStringLiteral("Show the help page <URL>."),
-                                        QStringLiteral("URL"));
-    helpViewerOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({seedOption, scaleOption, helpViewerOption});
-
-    exitCode = 0;
-    if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(parser.errorText()));
-        exitCode = 1;
-        return std::nullopt;
-    }
-    if (parser.isSet(helpOption)) {
-        std::fputs(qUtf8Printable(parser.helpText()), stdout);
-        return std::nullopt;
-    }
-    if (parser.isSet(versionOption)) {
-        std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
-                    qUtf8Printable(QCoreApplication::applicationVersion()));
-        return std::nullopt;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "Unexpected argument: %s\n",
-                     qUtf8Printable(parser.positionalArguments().constFirst()));
-        exitCode = 1;
-        return std::nullopt;
+// The game's own options. Qt's options (-platform, -style, ...) are taken out of the command line
+// by the application object, so the game's options are checked only once it exists; --help and
+// --version are answered before it, as they need no display.
+class CommandLine {
+public:
+    CommandLine()
+        : Help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+               QStringLiteral("Print this help and exit."))
+        , Version({QStringLiteral("v"), QStringLiteral("version")},
+                  QStringLiteral("Print the version and exit."))
+        , Seed(QStringLiteral("seed"),
+               QStringLiteral("Start with the random seed <N> (a whole number)."),
+               QStringLiteral("N"))
+        , Scale(QStringLiteral("scale"),
+                QStringLiteral("Show the board at <N> times its size (1 to %1).").arg(MaximumScale),
+                QStringLiteral("N"))
+        , HelpViewer(QString::fromLatin1(HelpViewerOption),
+                     QStringLiteral("Show the help page <URL>."), QStringLiteral("URL")) {
+        HelpViewer.setFlags(QCommandLineOption::HiddenFromHelp);
+        // Qt's options are single-dash words; they must not read as bundles of -h and -v.
+        Parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        Parser.setApplicationDescription(
+            QStringLiteral("Pebblix, a ball puzzle game: line up balls of one colour to score."));
+        Parser.addOptions({Help, Version, Seed, Scale, HelpViewer});
     }
 
-    StartOptions options;
-    bool valid = true;
-    if (parser.isSet(seedOption)) {
-        options.Seed = parser.value(seedOption).toUInt(&valid);
-        if (!valid) {
-            std::fprintf(stderr, "--seed needs a whole number from 0 to 4294967295.\n");
-            exitCode = 1;
-            return std::nullopt;
+    // Prints the help or the version when asked for either, whatever else the command line holds,
+    // and then tells the program to end.
+    bool AnswerInformationRequest(const QStringList& arguments) {
+        Parser.parse(arguments);
+        if (Parser.isSet(Help)) {
+            // Qt's usage line names the executable by the path it was started with, or by a
+            // placeholder before the application exists.
+            const QString help = Parser.helpText();
+            std::fputs(
+                qUtf8Printable(
+                    QStringLiteral("Usage: %1 [options]").arg(QCoreApplication::applicationName()) +
+                    help.mid(help.indexOf(QLatin1Char('\n')))),
+                stdout);
+            return true;
         }
-    }
-    if (parser.isSet(scaleOption)) {
-        options.Scale = parser.value(scaleOption).toInt(&valid);
-        if (!valid || *options.Scale < 1 || *options.Scale > MaximumScale) {
-            std::fprintf(stderr, "--scale needs a whole number from 1 to %d.\n", MaximumScale);
-            exitCode = 1;
-            return std::nullopt;
+        if (Parser.isSet(Version)) {
+            std::printf("%s %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                        qUtf8Printable(QCoreApplication::applicationVersion()));
+            return true;
         }
+        return false;
     }
-    if (parser.isSet(helpViewerOption)) {
-        options.HelpPage = QUrl(parser.value(helpViewerOption));
+
+    // Reads the game's options; prints what is wrong and returns nothing when they cannot be used.
+    std::optional<StartOptions> Read(const QStringList& arguments) {
+        if (!Parser.parse(arguments)) {
+            return Refuse(Parser.errorText());
+        }
+        if (!Parser.positionalArguments().isEmpty()) {
+            return Refuse(QStringLiteral("Unexpected argument: %1")
+                              .arg(Parser.positionalArguments().constFirst()));
+        }
+        StartOptions options;
+        bool valid = true;
+        if (Parser.isSet(Seed)) {
+            options.Seed = Parser.value(Seed).toUInt(&valid);
+            if (!valid) {
+                return Refuse(QStringLiteral("--seed needs a whole number from 0 to 4294967295."));
+            }
+        }
+        if (Parser.isSet(Scale)) {
+            options.Scale = Parser.value(Scale).toInt(&valid);
+            if (!valid || *options.Scale < 1 || *options.Scale > MaximumScale) {
+                return Refuse(
+                    QStringLiteral("--scale needs a whole number from 1 to %1.").arg(MaximumScale));
+            }
+        }
+        if (Parser.isSet(HelpViewer)) {
+            options.HelpPage = QUrl(Parser.value(HelpViewer));
+        }
+        return options;
     }
-    return options;
-}
+
+private:
+    static std::nullopt_t Refuse(const QString& message) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+        return std::nullopt;
+    }
+
+    QCommandLineParser Parser;
+    const QCommandLineOption Help;
+    const QCommandLineOption Version;
+    const QCommandLineOption Seed;
+    const QCommandLineOption Scale;
+    QCommandLineOption HelpViewer;
+};
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("pebblix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PEBBLIX_VERSION));
-    // The command line is read before the application exists, so that --help and --version
-    // work without a display.
+    CommandLine commandLine;
     QStringList arguments;
     for (int index = 0; index < argc; ++index) {
         arguments.append(QString::fromLocal8Bit(argv[index]));
     }
-    int exitCode = 0;
-    const std::optional<StartOptions> options = ParseCommandLine(arguments, exitCode);
-    if (!options) {
-        return exitCode;
+    if (commandLine.AnswerInformationRequest(arguments)) {
+        return 0;
     }
     GameApp app(argc, argv);
+    const std::optional<StartOptions> options = commandLine.Read(GameApp::arguments());
+    if (!options) {
+        return 1;
+    }
     app.InitInstance(*options);
     return GameApp::exec();
 }
