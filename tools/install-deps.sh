@@ -10,7 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xdotool libxcb1-dev libxcb-damage0-dev
-  dpkg-dev desktop-file-utils appstream groff-base
+  dpkg-dev desktop-file-utils appstream groff-base lintian # the package and its checkers
+  debootstrap # tools/measure-install.sh
 )
 
 missing=()
