@@ -1,9 +1,10 @@
 #!/bin/sh
 # Usage: tools/measure-install.sh PACKAGE.deb
-# Prints how many packages, and how many MiB installed, `apt-get install ./PACKAGE.deb` brings to a
-# bare Debian 12. The bare system is made once with debootstrap (minbase) from the Debian mirror that
-# this machine's apt uses, and kept in a cache folder; apt only simulates the install there, so the
-# cached system stays bare. Runs as root (debootstrap and chroot need it).
+# Prints how many packages (the package included), and how many MiB installed,
+# `apt-get install ./PACKAGE.deb` brings to a bare Debian 12. The bare system is made once with
+# debootstrap (minbase) from the Debian mirror that this machine's apt uses, and kept in a cache
+# folder; apt only simulates the install there, so the cached system stays bare. Runs as root
+# (debootstrap and chroot need it).
 set -eu
 
 if [ $# -ne 1 ] || [ ! -f "$1" ]; then
@@ -32,24 +33,25 @@ deb $mirror-security bookworm-security main
 EOF
   cp /etc/resolv.conf "$root/etc/resolv.conf"
   chroot "$root" apt-get update -q >&2
+  # A bare system as a new player has it: with Debian's updates.
+  DEBIAN_FRONTEND=noninteractive chroot "$root" apt-get upgrade -y -q >&2
   touch "$root/.bootstrapped"
 fi
 
 cp "$deb" "$root/tmp/measured.deb"
 trap 'rm -f "$root/tmp/measured.deb"' EXIT
+simulation=$(chroot "$root" apt-get -s -q install /tmp/measured.deb)
 # "Inst NAME (VERSION ...)" for every package that the install would add.
-chroot "$root" apt-get -s -q install /tmp/measured.deb |
-  sed -n 's/^Inst \([^ ]*\) (\([^ ]*\) .*/\1 \2/p' > "$root/tmp/measured.list"
-count=$(wc -l < "$root/tmp/measured.list")
+added=$(printf '%s\n' "$simulation" | sed -n 's/^Inst \([^ ]*\) (\([^ ]*\) .*/\1 \2/p')
+count=$(printf '%s\n' "$added" | grep -c .)
 # Installed-Size is in KiB; the package itself is not in apt's lists, so it is read from the file.
 package=$(dpkg-deb -f "$deb" Package)
 kib=$(
   {
     dpkg-deb -f "$deb" Installed-Size
-    awk -v self="$package" '$1 != self { print $1 "=" $2 }' "$root/tmp/measured.list" |
+    printf '%s\n' "$added" | awk -v self="$package" '$1 != self { print $1 "=" $2 }' |
       xargs chroot "$root" apt-cache show | sed -n 's/^Installed-Size: //p'
   } | awk '{ sum += $1 } END { print sum }'
 )
-rm -f "$root/tmp/measured.list"
 awk -v count="$count" -v kib="$kib" \
   'BEGIN { printf "%d packages, %.1f MiB installed\n", count, kib / 1024 }'
