@@ -5,8 +5,9 @@ include(GNUInstallDirs)
 set(PEBBLIX_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(PEBBLIX_ICON_DIR ${PROJECT_SOURCE_DIR}/resources/icons)
 
-# The help launcher finds the help page from here as ../share/pebblix/help.
-install(TARGETS pebblix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian's place for games (/usr/games, on every user's PATH). The help launcher finds the help
+# page from there as ../share/pebblix/help.
+install(TARGETS pebblix RUNTIME DESTINATION games)
 
 install(FILES ${PEBBLIX_DESKTOP_DIR}/pebblix.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -21,19 +22,24 @@ endforeach()
 install(FILES ${PEBBLIX_ICON_DIR}/pebblix.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# Man pages are installed compressed (without name or time stamp, so builds are reproducible).
+# Man pages and the changelog are installed compressed at the highest level, without name or time
+# stamp, so that builds are reproducible.
 find_program(PEBBLIX_GZIP gzip REQUIRED)
 set(PEBBLIX_MAN_PAGE ${CMAKE_BINARY_DIR}/man/pebblix.6)
 configure_file(${PEBBLIX_DESKTOP_DIR}/pebblix.6.in ${PEBBLIX_MAN_PAGE} @ONLY)
-add_custom_command(OUTPUT ${PEBBLIX_MAN_PAGE}.gz
-  COMMAND ${PEBBLIX_GZIP} -9 --no-name --keep --force ${PEBBLIX_MAN_PAGE}
-  DEPENDS ${PEBBLIX_MAN_PAGE}
-  COMMENT "Compressing the man page"
-  VERBATIM)
-add_custom_target(pebblix_man_page ALL DEPENDS ${PEBBLIX_MAN_PAGE}.gz)
+set(PEBBLIX_CHANGELOG ${CMAKE_BINARY_DIR}/doc/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/CHANGELOG ${PEBBLIX_CHANGELOG} COPYONLY)
+foreach(file IN ITEMS ${PEBBLIX_MAN_PAGE} ${PEBBLIX_CHANGELOG})
+  add_custom_command(OUTPUT ${file}.gz
+    COMMAND ${PEBBLIX_GZIP} -9 --no-name --keep --force ${file}
+    DEPENDS ${file}
+    COMMENT "Compressing ${file}"
+    VERBATIM)
+endforeach()
+add_custom_target(pebblix_compressed_docs ALL
+  DEPENDS ${PEBBLIX_MAN_PAGE}.gz ${PEBBLIX_CHANGELOG}.gz)
 install(FILES ${PEBBLIX_MAN_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
-# Debian looks for the licence here under the name copyright.
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
-        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/pebblix
-        RENAME copyright)
+# Where Debian looks for them: the licence in its machine-readable form, and the changelog.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PEBBLIX_CHANGELOG}.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/pebblix)

@@ -8,11 +8,11 @@
 
 namespace {
 
-constexpr char kHelpPageName[] = "pbxhelp.htm";
+constexpr char HelpPageName[] = "pbxhelp.htm";
 // A translated page is named after its language: pbxhelp.de.htm, pbxhelp.pt_BR.htm.
 constexpr char TranslatedHelpPageName[] = "pbxhelp.%1.htm";
-constexpr char kInstalledHelpFolder[] = "../share/pebblix/help";
-constexpr char kContentsAnchor[] = "Main_Contents";
+constexpr char InstalledHelpFolder[] = "../share/pebblix/help";
+constexpr char ContentsAnchor[] = "Main_Contents";
 
 } // namespace
 
@@ -22,9 +22,9 @@ QString FindHelpPage(const QString& programFolder, const QLocale& locale) {
     for (QString language : locale.uiLanguages()) {
         names.append(QString::fromLatin1(TranslatedHelpPageName).arg(language.replace('-', '_')));
     }
-    names.append(QString::fromLatin1(kHelpPageName));
+    names.append(QString::fromLatin1(HelpPageName));
     const QDir beside(programFolder);
-    for (const QDir& folder : {beside, QDir(beside.filePath(kInstalledHelpFolder))}) {
+    for (const QDir& folder : {beside, QDir(beside.filePath(InstalledHelpFolder))}) {
         for (const QString& name : names) {
             const QFileInfo page(folder.filePath(name));
             if (page.isFile()) {
@@ -39,9 +39,10 @@ HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QSt
     // Built as a URL rather than by pasting "file:" before the path, so that a path holding
     // '#', '%' or spaces still names the same file.
     QUrl page = QUrl::fromLocalFile(helpPage);
-    page.setFragment(QString::fromLatin1(kContentsAnchor));
+    page.setFragment(QString::fromLatin1(ContentsAnchor));
     return {programPath,
-            {QString::fromLatin1(kHelpViewerOption), page.toString(QUrl::FullyEncoded)}};
+            {QStringLiteral("--%1").arg(QLatin1String(HelpViewerOption)),
+             page.toString(QUrl::FullyEncoded)}};
 }
 
 void LaunchHelp() {
@@ -52,5 +53,5 @@ void LaunchHelp() {
     }
     const HelpViewerCommand command =
         ComposeHelpViewerCommand(QCoreApplication::applicationFilePath(), page);
-    QProcess::startDetached(command.program, command.arguments);
+    QProcess::startDetached(command.Program, command.Arguments);
 }

@@ -4,12 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-// The program is its own help viewer: started with this option and a page URL, it shows the page.
-inline constexpr char kHelpViewerOption[] = "--help-viewer";
+// The program is its own help viewer: started with --help-viewer and a page URL, it shows the page.
+inline constexpr char HelpViewerOption[] = "help-viewer";
 
 struct HelpViewerCommand {
-    QString program;
-    QStringList arguments;
+    QString Program;
+    QStringList Arguments;
 };
 
 // The help page of the program in `programFolder`, beside it or else in ../share/pebblix/help/ as

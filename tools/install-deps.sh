@@ -12,7 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei # Latin, Cyrillic, Arabic; Chinese and Japanese
   xvfb xdotool libxcb1-dev libxcb-damage0-dev
-  dpkg-dev desktop-file-utils appstream groff-base
+  dpkg-dev desktop-file-utils appstream groff-base lintian # the package and its checkers
+  debootstrap # tools/measure-install.sh
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev llvm)

@@ -10,46 +10,30 @@
 TEST(FindHelpPage, LooksBesideTheProgramFirstThenWhereItIsInstalled) {
     QTemporaryDir prefix;
     ASSERT_TRUE(prefix.isValid());
-    const QDir root(prefix.path());
-    ASSERT_TRUE(root.mkpath("bin") && root.mkpath("share/pebblix/help"));
-    const QString programFolder = root.filePath("bin");
+    QDir root(prefix.path());
+    // As Debian installs a game: /usr/games/pebblix and /usr/share/pebblix/help/pbxhelp.htm.
+    const QString programFolder = root.filePath("games");
     const QString installedPage = root.filePath("share/pebblix/help/pbxhelp.htm");
-    const QString pageBesideProgram = root.filePath("bin/pbxhelp.htm");
+    ASSERT_TRUE(root.mkpath("games") && root.mkpath(installedPage));
+    EXPECT_EQ(FindHelpPage(programFolder), QString()) << "a folder named like the page";
 
-    EXPECT_EQ(FindHelpPage(programFolder), QString());
-
+    ASSERT_TRUE(root.rmdir(installedPage));
     WriteFile(installedPage, "<html></html>");
-    EXPECT_EQ(FindHelpPage(programFolder), QDir::cleanPath(installedPage));
+    EXPECT_EQ(FindHelpPage(programFolder), installedPage);
 
-    WriteFile(pageBesideProgram, "<html></html>");
-    EXPECT_EQ(FindHelpPage(programFolder), QDir::cleanPath(pageBesideProgram));
-}
-
-TEST(FindHelpPage, AFolderNamedLikeThePageIsNotThePage) {
-    QTemporaryDir prefix;
-    ASSERT_TRUE(prefix.isValid());
-    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin/pbxhelp.htm"));
-
-    EXPECT_EQ(FindHelpPage(QDir(prefix.path()).filePath("bin")), QString());
+    WriteFile(root.filePath("games/pbxhelp.htm"), "<html></html>");
+    EXPECT_EQ(FindHelpPage(programFolder), root.filePath("games/pbxhelp.htm"));
 }
 
 TEST(ComposeHelpViewerCommand, StartsTheProgramItselfOnThePageAtItsContents) {
-    const HelpViewerCommand command = ComposeHelpViewerCommand(
-        "/opt/pebblix/bin/pebblix", "/opt/pebblix/share/pebblix/help/pbxhelp.htm");
-
-    EXPECT_EQ(command.program, "/opt/pebblix/bin/pebblix");
-    EXPECT_EQ(command.arguments,
-              QStringList({"--help-viewer",
-                           "file:///opt/pebblix/share/pebblix/help/pbxhelp.htm#Main_Contents"}));
-}
-
-TEST(ComposeHelpViewerCommand, AnOddFolderNameStillLeadsToThePage) {
     const QString page = "/home/player/My Games #1 (100%)/bin/pbxhelp.htm";
 
     const HelpViewerCommand command = ComposeHelpViewerCommand("/usr/games/pebblix", page);
 
-    ASSERT_EQ(command.arguments.size(), 2);
-    const QUrl url(command.arguments[1]);
+    EXPECT_EQ(command.Program, "/usr/games/pebblix");
+    ASSERT_EQ(command.Arguments.size(), 2);
+    EXPECT_EQ(command.Arguments[0], "--help-viewer");
+    const QUrl url(command.Arguments[1]);
     EXPECT_EQ(url.toLocalFile(), page);
     EXPECT_EQ(url.fragment(), "Main_Contents");
 }
