@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>يحتاج --scale إلى عدد صحيح من 1 إلى %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>عرض هذه المساعدة والخروج.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>عرض الإصدار والخروج.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>الاستخدام: %1 [خيارات]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale vyžaduje celé číslo od 1 do %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Vypsat tuto nápovědu a skončit.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Vypsat verzi a skončit.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Použití: %1 [volby]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

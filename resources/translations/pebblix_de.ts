@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale braucht eine ganze Zahl von 1 bis %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Diese Hilfe ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Die Version ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Aufruf: %1 [Optionen]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale necesita un número entero de 1 a %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uso: %1 [opciones]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale attend un nombre entier de 1 à %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Utilisation&#xa0;: %1 [options]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

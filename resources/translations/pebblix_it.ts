@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale richiede un numero intero da 1 a %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Mostra questo aiuto ed esci.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Mostra la versione ed esci.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uso: %1 [opzioni]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

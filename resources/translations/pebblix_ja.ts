@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale には 1～%1 の整数を指定してください。</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>使い方：%1 [オプション]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

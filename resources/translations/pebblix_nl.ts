@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale verwacht een geheel getal van 1 tot en met %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Deze hulp tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>De versie tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Gebruik: %1 [opties]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale wymaga liczby całkowitej od 1 do %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Wyświetl tę pomoc i zakończ.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Wyświetl wersję i zakończ.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Użycie: %1 [opcje]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale требует целое число от 1 до %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Показать эту справку и выйти.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Показать версию и выйти.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Использование: %1 [параметры]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale потребує цілого числа від 1 до %1.</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>Показати цю довідку й вийти.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Показати версію й вийти.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Використання: %1 [параметри]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

@@ -64,6 +64,18 @@
         <source>--scale needs a whole number from 1 to %1.</source>
         <translation>--scale 需要 1 到 %1 之间的整数。</translation>
     </message>
+    <message>
+        <source>Print this help and exit.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>用法：%1 [选项]</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>

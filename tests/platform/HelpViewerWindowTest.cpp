@@ -3,6 +3,7 @@
 #include "platform/HelpLauncher.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -46,6 +47,15 @@ TEST(HelpViewerWindowTest, ShowsThePageWrappedToTheWindowAtItsAnchorAndFollowsIt
     link.setPosition(link.selectionStart() + 1); // within the link, not at its end
     QTest::mouseClick(browser.viewport(), Qt::LeftButton, {}, browser.cursorRect(link).center());
     EXPECT_EQ(TopLine(browser), "Keyboard and mouse");
+}
+
+TEST(HelpViewerWindowTest, EveryLanguagesPageWrapsWithoutHorizontalScrolling) {
+    const QDir pages(QCoreApplication::applicationDirPath(), QStringLiteral("pbxhelp*.htm"));
+    ASSERT_GT(pages.count(), 1u);
+    for (const QString& page : pages.entryList()) {
+        HelpViewerWindow window(QUrl::fromLocalFile(pages.filePath(page)));
+        EXPECT_FALSE(ShowActive(window).horizontalScrollBar()->isVisible()) << page.toStdString();
+    }
 }
 
 TEST(HelpViewerWindowTest, AMissingPageShowsAnEmptyWindowThatClosesWithEscapeOrCtrlW) {
