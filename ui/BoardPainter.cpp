@@ -3,11 +3,10 @@
 #include "engine/GameBoard.h"
 #include "platform/StringTable.h"
 #include "ui/GameContext.h"
+#include "ui/ScreenLayout.h"
 
 namespace {
 
-constexpr int BallColors = 8;
-constexpr int TargetMarkerRow = 4;
 constexpr int FirstGameTypeString = 61404;
 constexpr int GameTypeCount = 3;
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
@@ -57,10 +56,11 @@ void BoardPainter::DrawBackground() {
     const QImage* background = Skin.Background.get();
     if (background == nullptr || background->isNull()) {
         // Without its picture the buffer would show the previous frame or garbage.
-        Painter.fillRect(0, 0, ClientWidth, ClientHeight, Qt::black);
+        Painter.fillRect(0, 0, ScreenLayout::ClientWidth, ScreenLayout::ClientHeight, Qt::black);
         return;
     }
-    Painter.drawImage(QPoint(0, 0), *background, QRect(0, 0, ClientWidth, ClientHeight));
+    Painter.drawImage(QPoint(0, 0), *background,
+                      QRect(0, 0, ScreenLayout::ClientWidth, ScreenLayout::ClientHeight));
 }
 
 void BoardPainter::DrawBalls() {
@@ -83,7 +83,7 @@ void BoardPainter::DrawNextBalls() {
     if (Context.Settings.GetShowNext() == 0) {
         return;
     }
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < ScreenLayout::NextBallCount; ++i) {
         DrawBall(Board.NextBalls[i], 0,
                  QPoint(Skin.NextRect.Left + i * Skin.CellWidth, Skin.NextRect.Top));
     }
@@ -104,7 +104,8 @@ void BoardPainter::DrawPath() {
         return;
     }
     const QImage* sprites = Skin.PathSprites.get();
-    DrawSprite(sprites, Context.SelectionFrame, TargetMarkerRow, CellOrigin(Board.PathTarget));
+    DrawSprite(sprites, Context.SelectionFrame, ScreenLayout::TargetSpriteRow,
+               CellOrigin(Board.PathTarget));
     CellPoint cell = Board.PathOrigin;
     for (std::int32_t i = 0; i + 1 < length; ++i) {
         cell = StepFrom(cell, Board.PathDirections[i]);
@@ -128,8 +129,8 @@ void BoardPainter::DrawLabels() {
             ? LoadResourceString(static_cast<unsigned>(FirstGameTypeString + type))
             : QStringLiteral("NumOfEmpty %1").arg(Board.EmptyCount());
     Painter.setPen(Qt::black);
-    Painter.drawText(Skin.TypeRect.ToQRect(), TextFlags, typeLabel);
-    Painter.drawText(Skin.ScoreRect.ToQRect(), TextFlags,
+    Painter.drawText(ToQRect(Skin.TypeRect), TextFlags, typeLabel);
+    Painter.drawText(ToQRect(Skin.ScoreRect), TextFlags,
                      QStringLiteral("Score %1").arg(Board.Score));
 }
 
@@ -146,7 +147,7 @@ void BoardPainter::DrawSprite(const QImage* sheet, int column, int row, QPoint a
 }
 
 void BoardPainter::DrawBall(std::int32_t color, int column, QPoint at) {
-    if (color < 1 || color > BallColors) {
+    if (color < 1 || color > ScreenLayout::BallSpriteColors) {
         return;
     }
     DrawSprite(Skin.BallSprites.get(), column, color - 1, at);

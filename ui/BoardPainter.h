@@ -14,9 +14,6 @@ struct CellPoint;
 // Composes the whole 240 × 270 game picture from the board, the context and the animation fields.
 class BoardPainter {
 public:
-    static constexpr int ClientWidth = 240;
-    static constexpr int ClientHeight = 270;
-
     BoardPainter(QImage& backBuffer, const GameBoard& board, const GameContext& context,
                  const AnimationView& animation);
 

@@ -13,13 +13,13 @@ std::unique_ptr<QImage> LoadSkinBitmap(int resource) {
 } // namespace
 
 void BoardSkin::Load() {
-    SelectionFrames = 2;
-    CellWidth = 24;
-    CellHeight = 24;
-    BoardRect = {12, 43, 228, 259};
-    NextRect = {155, 13, 227, 37};
-    ScoreRect = {12, 22, 100, 36};
-    TypeRect = {12, 8, 100, 22};
+    SelectionFrames = ScreenLayout::SelectionFrames;
+    CellWidth = ScreenLayout::CellSize;
+    CellHeight = ScreenLayout::CellSize;
+    BoardRect = ScreenLayout::BoardRect;
+    NextRect = ScreenLayout::NextRect;
+    ScoreRect = ScreenLayout::ScoreRect;
+    TypeRect = ScreenLayout::TypeRect;
     Background = LoadSkinBitmap(111);
     BallSprites = LoadSkinBitmap(110);
     PathSprites = LoadSkinBitmap(122);

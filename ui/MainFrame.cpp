@@ -3,6 +3,7 @@
 #include "platform/StringTable.h"
 #include "ui/BoardPainter.h"
 #include "ui/ClientArea.h"
+#include "ui/ScreenLayout.h"
 #include "ui/ScreenScale.h"
 #include "ui/SoundEffects.h"
 
@@ -15,8 +16,8 @@
 namespace {
 
 constexpr unsigned TitleString = 128;
-constexpr std::int32_t BoardRows = 9;
-constexpr std::int32_t BoardColumns = 9;
+using ScreenLayout::BoardColumns;
+using ScreenLayout::BoardRows;
 
 QIcon ApplicationIcon() {
     QIcon icon;
@@ -142,7 +143,7 @@ QPoint MainFrame::CellCentre(std::int32_t row, std::int32_t column) const {
 }
 
 void MainFrame::InvalidateClient(const ScreenRect& rect) {
-    Picture->Invalidate(rect.ToQRect());
+    Picture->Invalidate(ToQRect(rect));
 }
 
 void MainFrame::SetScreenScale(int scale) {

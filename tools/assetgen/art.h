@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tools/assetgen/raster.h"
+#include "ui/ScreenLayout.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -15,14 +16,10 @@
 
 namespace assetgen {
 
-// Layout of the 240 × 270 client area, where the game draws the board picture one to one.
-constexpr int kClientWidth = 240;
-constexpr int kClientHeight = 270;
-constexpr int kCell = 24;
-constexpr int kBoardLeft = 12;
-constexpr int kBoardTop = 43;
-constexpr int kNextLeft = 155;
-constexpr int kNextTop = 13;
+// The game draws the board picture one to one into its client area, laid out as ScreenLayout says.
+using ScreenLayout::CellSize;
+using ScreenLayout::ClientHeight;
+using ScreenLayout::ClientWidth;
 
 // The two colours every cell is made of: black inside, a grey grid line along its top and left
 // edge. Sprites repeat them exactly, so that a sprite copied onto a cell fits seamlessly.
@@ -30,7 +27,7 @@ constexpr QRgb kCellBlack = 0xff000000U;
 constexpr QRgb kGridGrey = 0xff5c6470U;
 
 // Ball colours in sprite-row order: cyan, yellow, blue, red, green, magenta, purple, brown.
-constexpr int kBallColours = 8;
+using ScreenLayout::BallSpriteColors;
 
 enum class BallLook { Ordinary, Alternate };
 

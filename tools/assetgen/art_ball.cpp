@@ -25,7 +25,7 @@ double dot(Vec a, Vec b) {
 }
 
 // Body colours (sRGB) in sprite-row order.
-constexpr std::array<QRgb, kBallColours> kBody{
+constexpr std::array<QRgb, BallSpriteColors> kBody{
     0xff21c9e8U, // cyan
     0xffffcf1fU, // yellow
     0xff2f63f2U, // blue

@@ -20,11 +20,11 @@ QImage opaque(const QImage& premultiplied) {
 
 // The sheet image with every cell blank: the background of both sprite sheets.
 QImage blankSheet(int columns, int rows) {
-    QImage sheet = makeCanvas(columns * kCell, rows * kCell, kCellBlack);
+    QImage sheet = makeCanvas(columns * CellSize, rows * CellSize, kCellBlack);
     QPainter p(&sheet);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
-            p.drawImage(c * kCell, r * kCell, cellImage());
+            p.drawImage(c * CellSize, r * CellSize, cellImage());
     return sheet;
 }
 
@@ -33,11 +33,11 @@ QImage blankSheet(int columns, int rows) {
 // Nothing a sprite draws may touch the grid line: it is cut off there.
 template <typename Paint>
 void addSprite(QImage& sheet, int column, int row, Paint paint) {
-    QImage hi = makeCanvas(kCell * kFine, kCell * kFine);
+    QImage hi = makeCanvas(CellSize * kFine, CellSize * kFine);
     paint(hi);
     QPainter p(&sheet);
-    p.setClipRect(column * kCell + 1, row * kCell + 1, kCell - 1, kCell - 1);
-    p.drawImage(column * kCell, row * kCell, downsample(hi, kFine));
+    p.setClipRect(column * CellSize + 1, row * CellSize + 1, CellSize - 1, CellSize - 1);
+    p.drawImage(column * CellSize, row * CellSize, downsample(hi, kFine));
 }
 
 // The cell's inner square (inside the grid line) has its centre here, in cell pixels.
@@ -177,31 +177,34 @@ void paintBoardDecor(QImage& hi, int factor) {
 // The composed board picture before it is reduced to a palette.
 QImage boardTrueColour() {
     constexpr int factor = 4;
-    QImage field = makeCanvas(kClientWidth, kClientHeight);
+    QImage field = makeCanvas(ClientWidth, ClientHeight);
     paintField(field);
-    QImage hi = makeCanvas(kClientWidth * factor, kClientHeight * factor);
+    QImage hi = makeCanvas(ClientWidth * factor, ClientHeight * factor);
     paintBoardDecor(hi, factor);
     QPainter p(&field);
     p.drawImage(0, 0, downsample(hi, factor));
     const QImage cell = cellImage();
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c)
-            p.drawImage(kBoardLeft + c * kCell, kBoardTop + r * kCell, cell);
-    for (int i = 0; i < 3; ++i)
-        p.drawImage(kNextLeft + i * kCell, kNextTop, cell);
+    const ScreenRect& board = ScreenLayout::BoardRect;
+    const ScreenRect& next = ScreenLayout::NextRect;
+    for (int r = 0; r < ScreenLayout::BoardRows; ++r)
+        for (int c = 0; c < ScreenLayout::BoardColumns; ++c)
+            p.drawImage(board.Left + c * CellSize, board.Top + r * CellSize, cell);
+    for (int i = 0; i < ScreenLayout::NextBallCount; ++i)
+        p.drawImage(next.Left + i * CellSize, next.Top, cell);
     // The grid lines that close the right and bottom edges.
-    p.fillRect(kBoardLeft + 9 * kCell, kBoardTop, 1, 9 * kCell + 1, QColor::fromRgb(kGridGrey));
-    p.fillRect(kBoardLeft, kBoardTop + 9 * kCell, 9 * kCell + 1, 1, QColor::fromRgb(kGridGrey));
-    p.fillRect(kNextLeft + 3 * kCell, kNextTop, 1, kCell + 1, QColor::fromRgb(kGridGrey));
-    p.fillRect(kNextLeft, kNextTop + kCell, 3 * kCell + 1, 1, QColor::fromRgb(kGridGrey));
+    const QColor grid = QColor::fromRgb(kGridGrey);
+    p.fillRect(board.Right, board.Top, 1, board.Bottom - board.Top + 1, grid);
+    p.fillRect(board.Left, board.Bottom, board.Right - board.Left + 1, 1, grid);
+    p.fillRect(next.Right, next.Top, 1, CellSize + 1, grid);
+    p.fillRect(next.Left, next.Bottom, next.Right - next.Left + 1, 1, grid);
     p.end();
     return opaque(field);
 }
 
 QImage ballSheetTrueColour() {
-    QImage sheet = blankSheet(2, 10);
-    for (int row = 0; row < kBallColours; ++row)
-        for (int column = 0; column < 2; ++column)
+    QImage sheet = blankSheet(ScreenLayout::SelectionFrames, 10);
+    for (int row = 0; row < BallSpriteColors; ++row)
+        for (int column = 0; column < ScreenLayout::SelectionFrames; ++column)
             addSprite(sheet, column, row, [&](QImage& hi) {
                 paintBall(hi, kFine, QPointF(kCellCentre, kCellCentre), 10.0,
                           {row, column == 0 ? BallLook::Ordinary : BallLook::Alternate, false});
@@ -210,22 +213,23 @@ QImage ballSheetTrueColour() {
 }
 
 QImage pathSheetTrueColour() {
-    QImage sheet = blankSheet(2, 8);
+    QImage sheet = blankSheet(ScreenLayout::SelectionFrames, 8);
     for (int direction = 0; direction < 4; ++direction)
-        for (int column = 0; column < 2; ++column)
+        for (int column = 0; column < ScreenLayout::SelectionFrames; ++column)
             addSprite(sheet, column, direction,
                       [&](QImage& hi) { paintArrow(hi, direction, column == 1); });
-    for (int column = 0; column < 2; ++column)
-        addSprite(sheet, column, 4, [&](QImage& hi) { paintTarget(hi, column == 1); });
+    for (int column = 0; column < ScreenLayout::SelectionFrames; ++column)
+        addSprite(sheet, column, ScreenLayout::TargetSpriteRow,
+                  [&](QImage& hi) { paintTarget(hi, column == 1); });
     return opaque(sheet);
 }
 
 } // namespace
 
 QImage cellImage() {
-    QImage cell(kCell, kCell, QImage::Format_RGB32);
+    QImage cell(CellSize, CellSize, QImage::Format_RGB32);
     cell.fill(kCellBlack);
-    for (int i = 0; i < kCell; ++i) {
+    for (int i = 0; i < CellSize; ++i) {
         cell.setPixel(i, 0, kGridGrey);
         cell.setPixel(0, i, kGridGrey);
     }
@@ -252,10 +256,12 @@ QImage boardPreview(int scale) {
     QImage out = boardPicture().convertToFormat(QImage::Format_RGB32);
     QPainter p(&out);
     auto sprite = [&](const QImage& sheet, int column, int row, int x, int y) {
-        p.drawImage(QPoint(x, y), sheet, QRect(column * kCell, row * kCell, kCell, kCell));
+        p.drawImage(QPoint(x, y), sheet,
+                    QRect(column * CellSize, row * CellSize, CellSize, CellSize));
     };
     auto cellAt = [](int row, int column) {
-        return QPoint(kBoardLeft + column * kCell, kBoardTop + row * kCell);
+        return QPoint(ScreenLayout::BoardLeft + column * CellSize,
+                      ScreenLayout::BoardTop + row * CellSize);
     };
     static const char* const kRows[9] = {
         "1.....7..", //
@@ -275,8 +281,8 @@ QImage boardPreview(int scale) {
                 sprite(balls, 0, kRows[r][c] - '1', at.x(), at.y());
             }
     const int next[3] = {2, 5, 8};
-    for (int i = 0; i < 3; ++i)
-        sprite(balls, 0, next[i] - 1, kNextLeft + i * kCell, kNextTop);
+    for (int i = 0; i < ScreenLayout::NextBallCount; ++i)
+        sprite(balls, 0, next[i] - 1, ScreenLayout::NextLeft + i * CellSize, ScreenLayout::NextTop);
     // The brown ball at row 4, column 2 is selected and sent along a winding path to row 6,
     // column 6: right, down, down, right, right, right.
     const QPoint origin(2, 4); // column, row
@@ -304,7 +310,7 @@ QImage boardPreview(int scale) {
     QPoint target = origin;
     for (int i = 0; i < length; ++i)
         target = stepBy(target, directions[i]);
-    sprite(path, selectionFrame, 4, cellAt(target.y(), target.x()).x(),
+    sprite(path, selectionFrame, ScreenLayout::TargetSpriteRow, cellAt(target.y(), target.x()).x(),
            cellAt(target.y(), target.x()).y());
     for (int i = 0; i + 1 < length; ++i) {
         pos = stepBy(pos, directions[i]);

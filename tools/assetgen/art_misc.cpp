@@ -85,7 +85,7 @@ void paintSoftShadow(QPainter& p, QPointF centre, double rx, double ry, int alph
 
 void paintTitle(QPainter& p, const QString& title, double baseline, double scale, double weight) {
     const double width = strokeFontWidth(title) * scale;
-    double x = (kClientWidth - width) / 2.0;
+    double x = (ClientWidth - width) / 2.0;
     const double outlineWeight = weight + 1.3 / scale * 2.2;
     // A dark outline under all letters first, so that neighbours never cover each other's edge.
     const QPainterPath whole = strokeFontOutline(title, outlineWeight, QPointF(x, baseline), scale);
@@ -93,7 +93,7 @@ void paintTitle(QPainter& p, const QString& title, double baseline, double scale
     p.fillPath(whole, QColor(26, 40, 78));
     for (int i = 0; i < title.size(); ++i) {
         const QString letter = title.mid(i, 1);
-        const QRgb colour = ballBody(i % kBallColours);
+        const QRgb colour = ballBody(i % BallSpriteColors);
         const QPainterPath body = strokeFontOutline(letter, weight, QPointF(x, baseline), scale);
         const QRectF box =
             strokeFontOutline("b", weight, QPointF(x, baseline), scale).boundingRect();
@@ -118,22 +118,22 @@ void paintCentredText(QPainter& p, const QString& text, double baseline, double 
                       double weight, const QColor& colour) {
     const double width = strokeFontWidth(text) * scale;
     p.fillPath(
-        strokeFontOutline(text, weight, QPointF((kClientWidth - width) / 2.0, baseline), scale),
+        strokeFontOutline(text, weight, QPointF((ClientWidth - width) / 2.0, baseline), scale),
         colour);
 }
 
 QImage aboutTrueColour(const QString& version) {
     constexpr int factor = 4;
-    QImage hi = makeCanvas(kClientWidth * factor, kClientHeight * factor, 0xffffffffU);
+    QImage hi = makeCanvas(ClientWidth * factor, ClientHeight * factor, 0xffffffffU);
     {
         QPainter p(&hi);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(factor, factor);
-        QLinearGradient sky(0, 0, 0, kClientHeight);
+        QLinearGradient sky(0, 0, 0, ClientHeight);
         sky.setColorAt(0.0, QColor(206, 236, 253));
         sky.setColorAt(0.62, QColor(168, 215, 245));
         sky.setColorAt(1.0, QColor(118, 178, 226));
-        p.fillRect(QRectF(0, 0, kClientWidth, kClientHeight), sky);
+        p.fillRect(QRectF(0, 0, ClientWidth, ClientHeight), sky);
         // Soft light bubbles in the background.
         const struct {
             double x, y, r;
