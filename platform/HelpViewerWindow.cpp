@@ -1,13 +1,13 @@
 #include "platform/HelpViewerWindow.h"
 
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
 
 #include <QAction>
 #include <QTextBrowser>
 
 namespace {
 
-constexpr unsigned kProductNameString = 128;
 constexpr QSize kWindowSize(480, 600);
 
 } // namespace
@@ -31,6 +31,6 @@ HelpViewerWindow::HelpViewerWindow(const QUrl& page)
 void HelpViewerWindow::ShowTitle() {
     const QString pageTitle = browser_->documentTitle();
     setWindowTitle(pageTitle.isEmpty()
-                       ? QStringLiteral("%1 Help").arg(LoadResourceString(kProductNameString))
+                       ? QStringLiteral("%1 Help").arg(LoadResourceString(ProductNameString))
                        : pageTitle);
 }

@@ -1,16 +1,18 @@
 #include "platform/StringTable.h"
 
+#include "resources/ResourceIds.h"
+
 QString LoadResourceString(unsigned id) {
     switch (id) {
-    case 128:
+    case ProductNameString:
         return QStringLiteral("Pebblix");
-    case 32768:
+    case DoneButtonStatusString:
         return QStringLiteral("Show or Hide Done Button");
-    case 61404:
+    case LinesString:
         return QStringLiteral("Lines");
-    case 61405:
+    case SquaresString:
         return QStringLiteral("Squares");
-    case 61406:
+    case BlocksString:
         return QStringLiteral("Blocks");
     default:
         return {};

@@ -2,12 +2,12 @@
 
 #include "engine/GameBoard.h"
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
 #include "ui/GameContext.h"
 #include "ui/ScreenLayout.h"
 
 namespace {
 
-constexpr int FirstGameTypeString = 61404;
 constexpr int GameTypeCount = 3;
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
 
@@ -124,10 +124,9 @@ void BoardPainter::DrawMovingBall() {
 
 void BoardPainter::DrawLabels() {
     const std::int32_t type = Context.CurrentType;
-    const QString typeLabel =
-        type >= 0 && type < GameTypeCount
-            ? LoadResourceString(static_cast<unsigned>(FirstGameTypeString + type))
-            : QStringLiteral("NumOfEmpty %1").arg(Board.EmptyCount());
+    const QString typeLabel = type >= 0 && type < GameTypeCount
+                                  ? LoadResourceString(static_cast<unsigned>(LinesString + type))
+                                  : QStringLiteral("NumOfEmpty %1").arg(Board.EmptyCount());
     Painter.setPen(Qt::black);
     Painter.drawText(ToQRect(Skin.TypeRect), TextFlags, typeLabel);
     Painter.drawText(ToQRect(Skin.ScoreRect), TextFlags,

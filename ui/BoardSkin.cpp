@@ -1,9 +1,12 @@
 #include "ui/BoardSkin.h"
 
+#include "resources/ResourceIds.h"
+#include "resources/ResourcePaths.h"
+
 namespace {
 
 std::unique_ptr<QImage> LoadSkinBitmap(int resource) {
-    QImage image(QStringLiteral(":/bitmaps/%1.bmp").arg(resource));
+    QImage image(ResourcePaths::BitmapPath(resource));
     // Sprites are copied on every paint; a format that matches the back buffer makes each copy
     // a plain row copy instead of a palette lookup.
     return std::make_unique<QImage>(image.isNull() ? QImage()
@@ -20,7 +23,7 @@ void BoardSkin::Load() {
     NextRect = ScreenLayout::NextRect;
     ScoreRect = ScreenLayout::ScoreRect;
     TypeRect = ScreenLayout::TypeRect;
-    Background = LoadSkinBitmap(111);
-    BallSprites = LoadSkinBitmap(110);
-    PathSprites = LoadSkinBitmap(122);
+    Background = LoadSkinBitmap(BackgroundBitmap);
+    BallSprites = LoadSkinBitmap(BallSpritesBitmap);
+    PathSprites = LoadSkinBitmap(PathSpritesBitmap);
 }

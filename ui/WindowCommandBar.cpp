@@ -1,6 +1,8 @@
 #include "ui/WindowCommandBar.h"
 
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
+#include "resources/ResourcePaths.h"
 #include "ui/CommandIds.h"
 
 #include <QIcon>
@@ -14,7 +16,6 @@
 namespace {
 
 constexpr QSize ButtonSize{16, 15};
-constexpr unsigned DoneButtonStatusString = 32768;
 
 // The toolbar strip holds the images of the four buttons side by side, in button order.
 QIcon ToolbarIcon(const QImage& strip, int index) {
@@ -63,7 +64,7 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     DoneButton->setAutoRaise(true);
     menuBar->setCornerWidget(DoneButton, Qt::TopRightCorner);
 
-    const QImage strip(QStringLiteral(":/bitmaps/128.bmp"));
+    const QImage strip(ResourcePaths::BitmapPath(ToolbarBitmap));
     Buttons = window.addToolBar(QStringLiteral("Game"));
     Buttons->setMovable(false);
     Buttons->setFloatable(false);

@@ -1,7 +1,7 @@
+#include "resources/ResourceIds.h"
 #include "tests/ui/GameWindowFixture.h"
 #include "ui/ClientArea.h"
 #include "ui/CommandIds.h"
-#include "ui/SoundEffects.h"
 
 #include <QCoreApplication>
 #include <QTest>

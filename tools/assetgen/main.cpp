@@ -5,6 +5,8 @@
 // OUTPUT_FOLDER receives bitmaps/{110,111,122,128,133}.bmp, waves/{123,125,126,127,128}.wav and
 // icons/pebblix-{16,32,48,64,128,256}.png with icons/pebblix.svg. With --preview, FILE receives
 // a PNG of a composed sample board. The same source always gives byte-identical files.
+#include "resources/ResourceIds.h"
+#include "resources/ResourcePaths.h"
 #include "tools/assetgen/art.h"
 #include "tools/assetgen/files.h"
 #include "tools/assetgen/sound.h"
@@ -24,17 +26,19 @@ using namespace assetgen;
 namespace {
 
 void writeAll(const QString& out) {
-    writeFile(out + "/bitmaps/110.bmp", encodeBmp(ballSprites(), 8));
-    writeFile(out + "/bitmaps/111.bmp", encodeBmp(boardPicture(), 8));
-    writeFile(out + "/bitmaps/122.bmp", encodeBmp(pathSprites(), 8));
-    writeFile(out + "/bitmaps/128.bmp", encodeBmp(toolbarStrip(), 4));
-    writeFile(out + "/bitmaps/133.bmp",
-              encodeBmp(aboutPicture(QStringLiteral(PEBBLIX_VERSION)), 8));
+    const auto writeBitmap = [&out](int id, const QImage& image, int bitsPerPixel) {
+        writeFile(out + "/" + ResourcePaths::BitmapFile(id), encodeBmp(image, bitsPerPixel));
+    };
+    writeBitmap(BallSpritesBitmap, ballSprites(), 8);
+    writeBitmap(BackgroundBitmap, boardPicture(), 8);
+    writeBitmap(PathSpritesBitmap, pathSprites(), 8);
+    writeBitmap(ToolbarBitmap, toolbarStrip(), 4);
+    writeBitmap(AboutBitmap, aboutPicture(QStringLiteral(PEBBLIX_VERSION)), 8);
     for (const SoundFile& sound : soundFiles())
-        writeFile(out + QString("/waves/%1.wav").arg(sound.resource), waveFile(sound));
-    for (int size : {16, 32, 48, 64, 128, 256})
-        writeFile(out + QString("/icons/pebblix-%1.png").arg(size), encodePng(appIcon(size)));
-    writeFile(out + "/icons/pebblix.svg", appIconSvg());
+        writeFile(out + "/" + ResourcePaths::WaveFile(sound.resource), waveFile(sound));
+    for (int size : ResourcePaths::IconSizes)
+        writeFile(out + "/" + ResourcePaths::IconFile(size), encodePng(appIcon(size)));
+    writeFile(out + "/" + ResourcePaths::IconSvgFile(), appIconSvg());
 }
 
 } // namespace

@@ -226,15 +226,15 @@ std::vector<std::uint8_t> encodeSamples(const std::vector<double>& s, int bits) 
 std::vector<double> synthesize(const SoundFile& sound) {
     const std::size_t n = sound.dataSize / static_cast<std::size_t>(sound.bits / 8);
     switch (sound.resource) {
-    case 123:
+    case GameOverSound:
         return gameOver(n);
-    case 125:
+    case BallsSound:
         return pops(n);
-    case 126:
+    case ChampionSound:
         return champion(n);
-    case 127:
+    case RemovalSound:
         return sparkle(n);
-    case 128:
+    case TickSound:
         return tick(n);
     default:
         throw std::runtime_error("no such sound");
@@ -245,11 +245,13 @@ std::vector<double> synthesize(const SoundFile& sound) {
 
 const std::vector<SoundFile>& soundFiles() {
     static const std::vector<SoundFile> files{
-        {123, "GameOverSound", "a short sad phrase for the end of a game", 16, 32690, 30788},
-        {125, "BallsSound", "a light pop for balls arriving", 8, 2516, 2472},
-        {126, "ChampionSound", "a short fanfare for a new champion", 16, 64200, 64156},
-        {127, "RemovalSound", "a bright descending sparkle for balls vanishing", 8, 7180, 7136},
-        {128, "TickSound", "a soft tick for a step", 8, 1130, 1086},
+        {GameOverSound, "GameOverSound", "a short sad phrase for the end of a game", 16, 32690,
+         30788},
+        {BallsSound, "BallsSound", "a light pop for balls arriving", 8, 2516, 2472},
+        {ChampionSound, "ChampionSound", "a short fanfare for a new champion", 16, 64200, 64156},
+        {RemovalSound, "RemovalSound", "a bright descending sparkle for balls vanishing", 8, 7180,
+         7136},
+        {TickSound, "TickSound", "a soft tick for a step", 8, 1130, 1086},
     };
     return files;
 }

@@ -2,6 +2,7 @@
 // source: no clocks, no unseeded randomness.
 #pragma once
 
+#include "resources/ResourceIds.h"
 #include "tools/assetgen/files.h"
 
 #include <QByteArray>
@@ -14,7 +15,7 @@ namespace assetgen {
 constexpr int kSampleRate = 11025;
 
 struct SoundFile {
-    int resource;            // 123, 125, ...
+    SoundEffect resource;    // the wave resource
     std::string name;        // GameOverSound, ...
     std::string description; // what is heard, for the comment of a file that has room for one
     int bits;                // 8 or 16

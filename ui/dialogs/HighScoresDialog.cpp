@@ -2,6 +2,7 @@
 
 #include "persist/HighScoreTable.h"
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
 #include "ui/GameContext.h"
 #include "ui/dialogs/NameEditDelegate.h"
 
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr unsigned FirstGameTypeString = 61404;
 constexpr int GameTypeCount = 3;
 constexpr int FewestColors = 3;
 constexpr int MostColors = 8;
@@ -28,7 +28,7 @@ HighScoresDialog::HighScoresDialog(const GameContext& context, QWidget* parent)
     for (int colors = FewestColors; colors <= MostColors; ++colors)
         ui.colorTabs1015->addTab(QString::number(colors));
     for (int type = 0; type < GameTypeCount; ++type)
-        ui.typeTabs1017->addTab(LoadResourceString(FirstGameTypeString + type));
+        ui.typeTabs1017->addTab(LoadResourceString(LinesString + type));
 
     QHeaderView& columns = *ui.scoreList1014->header();
     columns.moveSection(ScoreListView::RankColumn, 0);
