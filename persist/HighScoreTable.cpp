@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr std::u16string_view LastNameValue = u"LastName";
+
 // "G%iC%iName%i" and "G%iC%iScore%i": game type, colour count and entry index, signed decimals.
 std::u16string ValueName(std::int16_t gameType, std::int32_t colorCount, const char* field,
                          int index) {
@@ -40,7 +42,7 @@ bool HighScoreTable::Load() {
                 ReadStringValue(key, NameValue(GameType, ColorCount, i), u"Anonymous");
             Entries[i].Score = ReadNumberValue(key, ScoreValue(GameType, ColorCount, i), 0);
         }
-        LastName = ReadStringValue(key, u"LastName", u"");
+        LastName = ReadStringValue(key, LastNameValue, u"");
     });
 }
 
@@ -50,7 +52,7 @@ bool HighScoreTable::Save() {
             WriteStringValue(key, NameValue(GameType, ColorCount, i), Entries[i].Name);
             WriteNumberValue(key, ScoreValue(GameType, ColorCount, i), Entries[i].Score);
         }
-        WriteStringValue(key, u"LastName", LastName);
+        WriteStringValue(key, LastNameValue, LastName);
     });
 }
 

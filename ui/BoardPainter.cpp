@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int GameTypeCount = 3;
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
 
 CellPoint StepFrom(CellPoint cell, std::int16_t direction) {

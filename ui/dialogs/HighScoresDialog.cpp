@@ -1,5 +1,6 @@
 #include "ui/dialogs/HighScoresDialog.h"
 
+#include "engine/GameBoard.h"
 #include "persist/HighScoreTable.h"
 #include "platform/StringTable.h"
 #include "resources/ResourceIds.h"
@@ -11,10 +12,6 @@
 
 namespace {
 
-constexpr int GameTypeCount = 3;
-constexpr int FewestColors = 3;
-constexpr int MostColors = 8;
-
 constexpr Qt::Alignment NumberAlignment = Qt::AlignRight | Qt::AlignVCenter;
 
 } // namespace
@@ -25,7 +22,7 @@ HighScoresDialog::HighScoresDialog(const GameContext& context, QWidget* parent)
     , ShownType(context.CurrentType) {
     ui.setupUi(this);
 
-    for (int colors = FewestColors; colors <= MostColors; ++colors)
+    for (int colors = GameBoard::MinColorCount; colors <= GameBoard::MaxColorCount; ++colors)
         ui.colorTabs1015->addTab(QString::number(colors));
     for (int type = 0; type < GameTypeCount; ++type)
         ui.typeTabs1017->addTab(LoadResourceString(LinesString + type));
@@ -38,7 +35,7 @@ HighScoresDialog::HighScoresDialog(const GameContext& context, QWidget* parent)
 
     // A pair outside the tab ranges has no tab to select; the list still shows its table.
     ui.typeTabs1017->setCurrentIndex(ShownType);
-    ui.colorTabs1015->setCurrentIndex(ShownColors - FewestColors);
+    ui.colorTabs1015->setCurrentIndex(ShownColors - GameBoard::MinColorCount);
     FillList();
 
     // Exactly the five rows, without scrolling.
@@ -71,9 +68,9 @@ void HighScoresDialog::ShowTypeTab(int tab) {
 }
 
 void HighScoresDialog::ShowColorTab(int tab) {
-    if (tab < 0 || tab + FewestColors == ShownColors)
+    if (tab < 0 || tab + GameBoard::MinColorCount == ShownColors)
         return;
-    ShownColors = tab + FewestColors;
+    ShownColors = tab + GameBoard::MinColorCount;
     FillList();
 }
 
