@@ -65,19 +65,19 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     menuBar->setCornerWidget(DoneButton, Qt::TopRightCorner);
 
     const QImage strip(ResourcePaths::BitmapPath(ToolbarBitmap));
-    Buttons = window.addToolBar(QStringLiteral("Game"));
-    Buttons->setMovable(false);
-    Buttons->setFloatable(false);
-    Buttons->setIconSize(ButtonSize);
-    Buttons->toggleViewAction()->setVisible(false);
+    QToolBar* buttons = window.addToolBar(QStringLiteral("Game"));
+    buttons->setMovable(false);
+    buttons->setFloatable(false);
+    buttons->setIconSize(ButtonSize);
+    buttons->toggleViewAction()->setVisible(false);
     const int buttonOrder[] = {CommandNewGame, CommandOptions, CommandHelp, CommandExit};
     for (int index = 0; index < 4; ++index) {
         QAction* action = Action(buttonOrder[index]);
         action->setIcon(ToolbarIcon(strip, index));
         action->setIconVisibleInMenu(false);
-        Buttons->addAction(action);
+        buttons->addAction(action);
         if (buttonOrder[index] == CommandNewGame || buttonOrder[index] == CommandHelp) {
-            Buttons->addSeparator();
+            buttons->addSeparator();
         }
     }
 }
