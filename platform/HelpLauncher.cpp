@@ -8,17 +8,17 @@
 
 namespace {
 
-constexpr char kHelpPageName[] = "pbxhelp.htm";
-constexpr char kInstalledHelpFolder[] = "../share/pebblix/help";
-constexpr char kContentsAnchor[] = "Main_Contents";
+constexpr char HelpPageName[] = "pbxhelp.htm";
+constexpr char InstalledHelpFolder[] = "../share/pebblix/help";
+constexpr char ContentsAnchor[] = "Main_Contents";
 
 } // namespace
 
 QString FindHelpPage(const QString& programFolder) {
     const QDir folder(programFolder);
     for (const QString& candidate :
-         {folder.filePath(kHelpPageName),
-          folder.filePath(QStringLiteral("%1/%2").arg(kInstalledHelpFolder, kHelpPageName))}) {
+         {folder.filePath(HelpPageName),
+          folder.filePath(QStringLiteral("%1/%2").arg(InstalledHelpFolder, HelpPageName))}) {
         const QFileInfo page(candidate);
         if (page.isFile()) {
             return QDir::cleanPath(page.absoluteFilePath());
@@ -31,9 +31,9 @@ HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QSt
     // Built as a URL rather than by pasting "file:" before the path, so that a path holding
     // '#', '%' or spaces still names the same file.
     QUrl page = QUrl::fromLocalFile(helpPage);
-    page.setFragment(QString::fromLatin1(kContentsAnchor));
+    page.setFragment(QString::fromLatin1(ContentsAnchor));
     return {programPath,
-            {QString::fromLatin1(kHelpViewerOption), page.toString(QUrl::FullyEncoded)}};
+            {QString::fromLatin1(HelpViewerOption), page.toString(QUrl::FullyEncoded)}};
 }
 
 void LaunchHelp() {
@@ -43,5 +43,5 @@ void LaunchHelp() {
     }
     const HelpViewerCommand command =
         ComposeHelpViewerCommand(QCoreApplication::applicationFilePath(), page);
-    QProcess::startDetached(command.program, command.arguments);
+    QProcess::startDetached(command.Program, command.Arguments);
 }

@@ -4,11 +4,11 @@
 #include <QStringList>
 
 // The program is its own help viewer: started with this option and a page URL, it shows the page.
-inline constexpr char kHelpViewerOption[] = "--help-viewer";
+inline constexpr char HelpViewerOption[] = "--help-viewer";
 
 struct HelpViewerCommand {
-    QString program;
-    QStringList arguments;
+    QString Program;
+    QStringList Arguments;
 };
 
 // The help page of the program in `programFolder`: "pbxhelp.htm" beside it, else in

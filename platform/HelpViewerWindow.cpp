@@ -8,28 +8,28 @@
 
 namespace {
 
-constexpr QSize kWindowSize(480, 600);
+constexpr QSize WindowSize(480, 600);
 
 } // namespace
 
 HelpViewerWindow::HelpViewerWindow(const QUrl& page)
-    : browser_(new QTextBrowser(this)) {
-    browser_->setOpenExternalLinks(true);
-    setCentralWidget(browser_);
-    resize(kWindowSize);
+    : Browser(new QTextBrowser(this)) {
+    Browser->setOpenExternalLinks(true);
+    setCentralWidget(Browser);
+    resize(WindowSize);
 
     auto* closeAction = new QAction(this);
     closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
     addAction(closeAction);
 
-    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewerWindow::ShowTitle);
-    browser_->setSource(page);
+    connect(Browser, &QTextBrowser::sourceChanged, this, &HelpViewerWindow::ShowTitle);
+    Browser->setSource(page);
     ShowTitle();
 }
 
 void HelpViewerWindow::ShowTitle() {
-    const QString pageTitle = browser_->documentTitle();
+    const QString pageTitle = Browser->documentTitle();
     setWindowTitle(pageTitle.isEmpty()
                        ? QStringLiteral("%1 Help").arg(LoadResourceString(ProductNameString))
                        : pageTitle);

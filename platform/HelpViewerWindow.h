@@ -16,5 +16,5 @@ public:
 private:
     void ShowTitle();
 
-    QTextBrowser* browser_;
+    QTextBrowser* Browser;
 };

@@ -37,8 +37,8 @@ TEST(ComposeHelpViewerCommand, StartsTheProgramItselfOnThePageAtItsContents) {
     const HelpViewerCommand command = ComposeHelpViewerCommand(
         "/opt/pebblix/bin/pebblix", "/opt/pebblix/share/pebblix/help/pbxhelp.htm");
 
-    EXPECT_EQ(command.program, "/opt/pebblix/bin/pebblix");
-    EXPECT_EQ(command.arguments,
+    EXPECT_EQ(command.Program, "/opt/pebblix/bin/pebblix");
+    EXPECT_EQ(command.Arguments,
               QStringList({"--help-viewer",
                            "file:///opt/pebblix/share/pebblix/help/pbxhelp.htm#Main_Contents"}));
 }
@@ -48,8 +48,8 @@ TEST(ComposeHelpViewerCommand, AnOddFolderNameStillLeadsToThePage) {
 
     const HelpViewerCommand command = ComposeHelpViewerCommand("/usr/games/pebblix", page);
 
-    ASSERT_EQ(command.arguments.size(), 2);
-    const QUrl url(command.arguments[1]);
+    ASSERT_EQ(command.Arguments.size(), 2);
+    const QUrl url(command.Arguments[1]);
     EXPECT_EQ(url.toLocalFile(), page);
     EXPECT_EQ(url.fragment(), "Main_Contents");
 }
