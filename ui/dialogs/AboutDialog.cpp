@@ -9,7 +9,7 @@
 
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent) {
-    ui.setupUi(this);
+    Form.setupUi(this);
 }
 
 void AboutDialog::paintEvent(QPaintEvent*) {
