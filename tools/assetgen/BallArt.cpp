@@ -1,31 +1,31 @@
 // Balls: shaded spheres with a highlight and a face whose feature differs from colour to colour.
-#include "tools/assetgen/art.h"
-#include "tools/assetgen/strokefont.h"
+#include "tools/assetgen/Art.h"
+#include "tools/assetgen/StrokeFont.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
-namespace assetgen {
+namespace AssetGen {
 
 namespace {
 
 struct Vec {
-    double x, y, z;
+    double X, Y, Z;
 };
 
-Vec normalized(Vec v) {
-    const double l = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    return {v.x / l, v.y / l, v.z / l};
+Vec Normalized(Vec v) {
+    const double l = std::sqrt(v.X * v.X + v.Y * v.Y + v.Z * v.Z);
+    return {v.X / l, v.Y / l, v.Z / l};
 }
 
-double dot(Vec a, Vec b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
+double Dot(Vec a, Vec b) {
+    return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
 }
 
 // Body colours (sRGB) in sprite-row order.
-constexpr std::array<QRgb, BallSpriteColors> kBody{
+constexpr std::array<QRgb, BallSpriteColors> BodyColours{
     0xff21c9e8U, // cyan
     0xffffcf1fU, // yellow
     0xff2f63f2U, // blue
@@ -36,62 +36,62 @@ constexpr std::array<QRgb, BallSpriteColors> kBody{
     0xffa8672fU, // brown
 };
 
-QColor inkFor(int colour) {
-    const QRgb b = kBody[static_cast<std::size_t>(colour)];
+QColor InkFor(int colour) {
+    const QRgb b = BodyColours[static_cast<std::size_t>(colour)];
     return QColor(static_cast<int>(qRed(b) * 0.16 + 14), static_cast<int>(qGreen(b) * 0.16 + 10),
                   static_cast<int>(qBlue(b) * 0.16 + 22));
 }
 
 // Face features in ball units: the ball has radius 10 around (0, 0), y grows downwards.
-constexpr double kEyeX = 3.3;
-constexpr double kEyeY = -0.4;
+constexpr double EyeX = 3.3;
+constexpr double EyeY = -0.4;
 
-QPainterPath ellipsePath(QPointF centre, double rx, double ry) {
+QPainterPath EllipsePath(QPointF centre, double rx, double ry) {
     QPainterPath path;
     path.addEllipse(centre, rx, ry);
     return path;
 }
 
-class Face {
+class FaceBuilder {
 public:
-    Face(int colour, bool detailed)
-        : ink_(inkFor(colour))
-        , detailed_(detailed) {}
+    FaceBuilder(int colour, bool detailed)
+        : Ink(InkFor(colour))
+        , Detailed(detailed) {}
 
-    std::vector<FaceShape> shapes;
+    std::vector<FaceShape> Shapes;
 
-    void fill(const QPainterPath& path, const QColor& colour) { shapes.push_back({path, colour}); }
-    void fill(const QPainterPath& path) { fill(path, ink_); }
-    void stroke(const QPainterPath& path, double width) { fill(roundStroke(path, width)); }
+    void Fill(const QPainterPath& path, const QColor& colour) { Shapes.push_back({path, colour}); }
+    void Fill(const QPainterPath& path) { Fill(path, Ink); }
+    void Stroke(const QPainterPath& path, double width) { Fill(RoundStroke(path, width)); }
 
-    void eye(double x, double y, double scale = 1.0) {
-        fill(ellipsePath(QPointF(x, y), 1.45 * scale, 2.0 * scale));
-        if (detailed_)
-            fill(
-                ellipsePath(QPointF(x - 0.45 * scale, y - 0.65 * scale), 0.5 * scale, 0.55 * scale),
+    void Eye(double x, double y, double scale = 1.0) {
+        Fill(EllipsePath(QPointF(x, y), 1.45 * scale, 2.0 * scale));
+        if (Detailed)
+            Fill(
+                EllipsePath(QPointF(x - 0.45 * scale, y - 0.65 * scale), 0.5 * scale, 0.55 * scale),
                 QColor(255, 255, 255, 235));
     }
 
 private:
-    QColor ink_;
-    bool detailed_;
+    QColor Ink;
+    bool Detailed;
 };
 
-QPainterPath happyEye(double x, double y) { // ^ : closed, laughing
+QPainterPath HappyEye(double x, double y) { // ^ : closed, laughing
     QPainterPath path;
     path.moveTo(x - 1.7, y + 0.6);
     path.quadTo(x, y - 2.2, x + 1.7, y + 0.6);
     return path;
 }
 
-QPainterPath sleepyEye(double x, double y) { // a lowered lid: closed, content
+QPainterPath SleepyEye(double x, double y) { // a lowered lid: closed, content
     QPainterPath path;
     path.moveTo(x - 1.9, y - 0.5);
     path.quadTo(x, y + 2.3, x + 1.9, y - 0.5);
     return path;
 }
 
-QPainterPath smile(double y, double halfWidth, double depth) {
+QPainterPath Smile(double y, double halfWidth, double depth) {
     QPainterPath path;
     path.moveTo(-halfWidth, y);
     path.quadTo(0, y + 2 * depth, halfWidth, y);
@@ -100,124 +100,124 @@ QPainterPath smile(double y, double halfWidth, double depth) {
 
 } // namespace
 
-std::vector<FaceShape> faceShapes(int colour, bool detailed) {
-    Face f(colour, detailed);
+std::vector<FaceShape> FaceShapes(int colour, bool detailed) {
+    FaceBuilder f(colour, detailed);
     const QColor tongue(255, 120, 130);
     const double line = 1.5;
     switch (colour) {
     case 0: // cyan: round eyes and a wide smile
-        f.eye(-kEyeX, kEyeY);
-        f.eye(kEyeX, kEyeY);
-        f.stroke(smile(3.0, 3.7, 1.7), line);
+        f.Eye(-EyeX, EyeY);
+        f.Eye(EyeX, EyeY);
+        f.Stroke(Smile(3.0, 3.7, 1.7), line);
         break;
     case 1: { // yellow: laughing closed eyes and an open grin
-        f.stroke(happyEye(-kEyeX, kEyeY), line);
-        f.stroke(happyEye(kEyeX, kEyeY), line);
+        f.Stroke(HappyEye(-EyeX, EyeY), line);
+        f.Stroke(HappyEye(EyeX, EyeY), line);
         QPainterPath grin;
         grin.moveTo(-3.7, 2.6);
         grin.lineTo(3.7, 2.6);
         grin.cubicTo(3.5, 7.4, -3.5, 7.4, -3.7, 2.6);
         grin.closeSubpath();
-        f.fill(grin.united(roundStroke(grin, 0.6)));
+        f.Fill(grin.united(RoundStroke(grin, 0.6)));
         if (detailed)
-            f.fill(ellipsePath(QPointF(0, 7.0), 2.6, 2.2).intersected(grin), tongue);
+            f.Fill(EllipsePath(QPointF(0, 7.0), 2.6, 2.2).intersected(grin), tongue);
         break;
     }
     case 2: // blue: round eyes and a little "oh"
-        f.eye(-kEyeX, kEyeY);
-        f.eye(kEyeX, kEyeY);
-        f.fill(ellipsePath(QPointF(0, 4.3), 1.55, 1.9));
+        f.Eye(-EyeX, EyeY);
+        f.Eye(EyeX, EyeY);
+        f.Fill(EllipsePath(QPointF(0, 4.3), 1.55, 1.9));
         break;
     case 3: { // red: bold eyebrows over round eyes, a confident smile
-        f.eye(-kEyeX, kEyeY + 0.3, 0.95);
-        f.eye(kEyeX, kEyeY + 0.3, 0.95);
+        f.Eye(-EyeX, EyeY + 0.3, 0.95);
+        f.Eye(EyeX, EyeY + 0.3, 0.95);
         QPainterPath brows;
         brows.moveTo(-5.1, -4.3);
         brows.quadTo(-3.4, -4.6, -1.8, -3.6);
         brows.moveTo(5.1, -4.3);
         brows.quadTo(3.4, -4.6, 1.8, -3.6);
-        f.stroke(brows, 1.35);
-        f.stroke(smile(3.2, 3.4, 1.5), line);
+        f.Stroke(brows, 1.35);
+        f.Stroke(Smile(3.2, 3.4, 1.5), line);
         break;
     }
     case 4: { // green: a wink and a smile with the tongue out
-        f.eye(-kEyeX, kEyeY);
+        f.Eye(-EyeX, EyeY);
         QPainterPath wink;
-        wink.moveTo(kEyeX - 1.8, kEyeY);
-        wink.lineTo(kEyeX + 1.8, kEyeY - 0.3);
-        f.stroke(wink, line);
-        f.fill(ellipsePath(QPointF(1.1, 5.1), 1.5, 1.7), tongue);
-        f.stroke(smile(3.0, 3.7, 1.5), line);
+        wink.moveTo(EyeX - 1.8, EyeY);
+        wink.lineTo(EyeX + 1.8, EyeY - 0.3);
+        f.Stroke(wink, line);
+        f.Fill(EllipsePath(QPointF(1.1, 5.1), 1.5, 1.7), tongue);
+        f.Stroke(Smile(3.0, 3.7, 1.5), line);
         break;
     }
     case 5: { // magenta: a cat's mouth and whiskers
-        f.eye(-kEyeX, kEyeY);
-        f.eye(kEyeX, kEyeY);
+        f.Eye(-EyeX, EyeY);
+        f.Eye(EyeX, EyeY);
         QPainterPath cat;
         cat.moveTo(-3.4, 2.9);
         cat.quadTo(-1.7, 6.4, 0, 3.3);
         cat.quadTo(1.7, 6.4, 3.4, 2.9);
-        f.stroke(cat, line);
+        f.Stroke(cat, line);
         QPainterPath whiskers;
         whiskers.moveTo(-5.2, 3.2);
         whiskers.lineTo(-7.8, 2.7);
         whiskers.moveTo(5.2, 3.2);
         whiskers.lineTo(7.8, 2.7);
-        f.stroke(whiskers, detailed ? 0.6 : 1.0);
+        f.Stroke(whiskers, detailed ? 0.6 : 1.0);
         break;
     }
     case 6: { // purple: sleepy closed eyes and a small content mouth
-        f.stroke(sleepyEye(-kEyeX, kEyeY), 1.7);
-        f.stroke(sleepyEye(kEyeX, kEyeY), 1.7);
+        f.Stroke(SleepyEye(-EyeX, EyeY), 1.7);
+        f.Stroke(SleepyEye(EyeX, EyeY), 1.7);
         QPainterPath mouth;
         mouth.moveTo(-1.4, 4.4);
         mouth.quadTo(0, 5.4, 1.4, 4.4);
-        f.stroke(mouth, line);
+        f.Stroke(mouth, line);
         break;
     }
     case 7: { // brown: round glasses and a smile
-        for (double x : {-kEyeX, kEyeX})
-            f.fill(ellipsePath(QPointF(x, kEyeY), 2.45, 2.45), QColor(255, 244, 226, 120));
+        for (double x : {-EyeX, EyeX})
+            f.Fill(EllipsePath(QPointF(x, EyeY), 2.45, 2.45), QColor(255, 244, 226, 120));
         QPainterPath glasses;
-        glasses.addEllipse(QPointF(-kEyeX, kEyeY), 2.45, 2.45);
-        glasses.addEllipse(QPointF(kEyeX, kEyeY), 2.45, 2.45);
-        glasses.moveTo(-0.85, kEyeY - 0.5);
-        glasses.lineTo(0.85, kEyeY - 0.5);
-        f.stroke(glasses, 1.1);
-        f.eye(-kEyeX, kEyeY, 0.7);
-        f.eye(kEyeX, kEyeY, 0.7);
-        f.stroke(smile(3.9, 2.8, 1.2), line);
+        glasses.addEllipse(QPointF(-EyeX, EyeY), 2.45, 2.45);
+        glasses.addEllipse(QPointF(EyeX, EyeY), 2.45, 2.45);
+        glasses.moveTo(-0.85, EyeY - 0.5);
+        glasses.lineTo(0.85, EyeY - 0.5);
+        f.Stroke(glasses, 1.1);
+        f.Eye(-EyeX, EyeY, 0.7);
+        f.Eye(EyeX, EyeY, 0.7);
+        f.Stroke(Smile(3.9, 2.8, 1.2), line);
         break;
     }
     default:
         break;
     }
-    return f.shapes;
+    return f.Shapes;
 }
 
-QRgb ballBody(int colour) {
-    return kBody[static_cast<std::size_t>(colour)];
+QRgb BallBody(int colour) {
+    return BodyColours[static_cast<std::size_t>(colour)];
 }
 
-void paintBall(QImage& hi, int factor, QPointF centre, double radius, const BallStyle& style) {
+void PaintBall(QImage& hi, int factor, QPointF centre, double radius, const BallStyle& style) {
     double rx = radius;
     double ry = radius;
     double cy = centre.y();
     double lift = 1.0;
-    if (style.look == BallLook::Alternate) {
+    if (style.Look == BallLook::Alternate) {
         // The low point of a bounce: wider, flatter, resting on the same bottom, a little brighter.
         rx = radius * 1.09;
         ry = radius * 0.84;
         cy = centre.y() + radius - ry;
         lift = 1.12;
     }
-    const QRgb body = kBody[static_cast<std::size_t>(style.colour)];
-    const Vec base{srgbToLinear(qRed(body) / 255.0) * lift,
-                   srgbToLinear(qGreen(body) / 255.0) * lift,
-                   srgbToLinear(qBlue(body) / 255.0) * lift};
-    const Vec light = normalized({-0.42, -0.58, 0.70});
-    const Vec glossNormal = normalized({-0.40, -0.50, 0.77});
-    const Vec bounce = normalized({0.25, 0.95, 0.25});
+    const QRgb body = BodyColours[static_cast<std::size_t>(style.Colour)];
+    const Vec base{SrgbToLinear(qRed(body) / 255.0) * lift,
+                   SrgbToLinear(qGreen(body) / 255.0) * lift,
+                   SrgbToLinear(qBlue(body) / 255.0) * lift};
+    const Vec light = Normalized({-0.42, -0.58, 0.70});
+    const Vec glossNormal = Normalized({-0.40, -0.50, 0.77});
+    const Vec bounce = Normalized({0.25, 0.95, 0.25});
 
     const int x0 = std::max(0, static_cast<int>(std::floor((centre.x() - rx) * factor)));
     const int x1 =
@@ -233,27 +233,27 @@ void paintBall(QImage& hi, int factor, QPointF centre, double radius, const Ball
             if (r2 > 1.0)
                 continue;
             const Vec n{u, v, std::sqrt(1.0 - r2)};
-            const double diffuse = std::clamp((dot(n, light) + 0.22) / 1.22, 0.0, 1.0);
+            const double diffuse = std::clamp((Dot(n, light) + 0.22) / 1.22, 0.0, 1.0);
             const double fill = 0.17 + 0.93 * std::pow(diffuse, 1.3);
-            const double b = std::max(0.0, dot(n, bounce));
+            const double b = std::max(0.0, Dot(n, bounce));
             const double bounceLight = 0.30 * b * b * b;
             // A soft sheen around the light and a crisp glossy spot.
-            const double g = std::max(0.0, dot(n, glossNormal));
+            const double g = std::max(0.0, Dot(n, glossNormal));
             const double gloss = 0.20 * std::pow(g, 8.0) +
                                  0.95 * std::pow(std::clamp((g - 0.955) / 0.03, 0.0, 1.0), 1.6);
-            double rgb[3] = {base.x, base.y, base.z};
+            double rgb[3] = {base.X, base.Y, base.Z};
             for (double& c : rgb) {
                 c = c * (fill + bounceLight);
                 c = c + (1.0 - c) * std::min(1.0, gloss);
             }
-            const double edge = 0.80 + 0.20 * n.z;
-            line[x] = qRgb(static_cast<int>(std::lround(linearToSrgb(rgb[0] * edge) * 255)),
-                           static_cast<int>(std::lround(linearToSrgb(rgb[1] * edge) * 255)),
-                           static_cast<int>(std::lround(linearToSrgb(rgb[2] * edge) * 255)));
+            const double edge = 0.80 + 0.20 * n.Z;
+            line[x] = qRgb(static_cast<int>(std::lround(LinearToSrgb(rgb[0] * edge) * 255)),
+                           static_cast<int>(std::lround(LinearToSrgb(rgb[1] * edge) * 255)),
+                           static_cast<int>(std::lround(LinearToSrgb(rgb[2] * edge) * 255)));
         }
     }
 
-    if (!style.face)
+    if (!style.Face)
         return;
     QPainter p(&hi);
     p.setRenderHint(QPainter::Antialiasing);
@@ -263,8 +263,8 @@ void paintBall(QImage& hi, int factor, QPointF centre, double radius, const Ball
     p.setClipPath(clip);
     p.translate(centre.x() * factor, cy * factor);
     p.scale(rx * factor / 10.0, ry * factor / 10.0);
-    for (const FaceShape& shape : faceShapes(style.colour, style.detailed))
-        p.fillPath(shape.path, shape.colour);
+    for (const FaceShape& shape : FaceShapes(style.Colour, style.Detailed))
+        p.fillPath(shape.Path, shape.Colour);
 }
 
-} // namespace assetgen
+} // namespace AssetGen

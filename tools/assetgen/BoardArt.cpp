@@ -1,30 +1,30 @@
 // The skin: the board picture (111), the ball sprites (110), the path sprites (122), and a
 // preview of a board composed from them in the game's paint order.
-#include "tools/assetgen/art.h"
-#include "tools/assetgen/strokefont.h"
+#include "tools/assetgen/Art.h"
+#include "tools/assetgen/StrokeFont.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 #include <cmath>
 
-namespace assetgen {
+namespace AssetGen {
 
 namespace {
 
-constexpr int kFine = 8; // supersampling of sprites
+constexpr int SpriteSupersampling = 8; // supersampling of sprites
 
-QImage opaque(const QImage& premultiplied) {
+QImage Opaque(const QImage& premultiplied) {
     return premultiplied.convertToFormat(QImage::Format_RGB32);
 }
 
 // The sheet image with every cell blank: the background of both sprite sheets.
-QImage blankSheet(int columns, int rows) {
-    QImage sheet = makeCanvas(columns * CellSize, rows * CellSize, kCellBlack);
+QImage BlankSheet(int columns, int rows) {
+    QImage sheet = MakeCanvas(columns * CellSize, rows * CellSize, CellBlack);
     QPainter p(&sheet);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
-            p.drawImage(c * CellSize, r * CellSize, cellImage());
+            p.drawImage(c * CellSize, r * CellSize, CellImage());
     return sheet;
 }
 
@@ -32,22 +32,22 @@ QImage blankSheet(int columns, int rows) {
 // laid over a blank cell at (column, row) of `sheet`.
 // Nothing a sprite draws may touch the grid line: it is cut off there.
 template <typename Paint>
-void addSprite(QImage& sheet, int column, int row, Paint paint) {
-    QImage hi = makeCanvas(CellSize * kFine, CellSize * kFine);
+void AddSprite(QImage& sheet, int column, int row, Paint paint) {
+    QImage hi = MakeCanvas(CellSize * SpriteSupersampling, CellSize * SpriteSupersampling);
     paint(hi);
     QPainter p(&sheet);
     p.setClipRect(column * CellSize + 1, row * CellSize + 1, CellSize - 1, CellSize - 1);
-    p.drawImage(column * CellSize, row * CellSize, downsample(hi, kFine));
+    p.drawImage(column * CellSize, row * CellSize, Downsample(hi, SpriteSupersampling));
 }
 
 // The cell's inner square (inside the grid line) has its centre here, in cell pixels.
-constexpr double kCellCentre = 12.5;
+constexpr double CellCentre = 12.5;
 
-void paintArrow(QImage& hi, int direction, bool bright) {
+void PaintArrow(QImage& hi, int direction, bool bright) {
     QPainter p(&hi);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kFine, kFine);
-    p.translate(kCellCentre, kCellCentre);
+    p.scale(SpriteSupersampling, SpriteSupersampling);
+    p.translate(CellCentre, CellCentre);
     p.rotate(-90.0 * direction); // 0 right, 1 up, 2 left, 3 down
     QPainterPath arrow;
     arrow.moveTo(-6.0, -1.7);
@@ -80,11 +80,11 @@ void paintArrow(QImage& hi, int direction, bool bright) {
     }
 }
 
-void paintTarget(QImage& hi, bool green) {
+void PaintTarget(QImage& hi, bool green) {
     QPainter p(&hi);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(kFine, kFine);
-    p.translate(kCellCentre, kCellCentre);
+    p.scale(SpriteSupersampling, SpriteSupersampling);
+    p.translate(CellCentre, CellCentre);
     const QColor colour = green ? QColor(78, 226, 96) : QColor(242, 62, 52);
     const QColor glow = green ? QColor(60, 230, 90, 40) : QColor(250, 60, 40, 40);
     QPainterPath cross;
@@ -108,25 +108,25 @@ void paintTarget(QImage& hi, bool green) {
     p.drawEllipse(QPointF(0, 0), 1.3, 1.3);
 }
 
-QRgb mixRgb(QRgb a, QRgb b, double t) {
+QRgb MixRgb(QRgb a, QRgb b, double t) {
     auto m = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
     return qRgb(m(qRed(a), qRed(b)), m(qGreen(a), qGreen(b)), m(qBlue(a), qBlue(b)));
 }
 
 // The light-blue field with its gentle top-to-bottom shading.
-void paintField(QImage& image) {
+void PaintField(QImage& image) {
     const QRgb top = qRgb(200, 233, 251);
     const QRgb bottom = qRgb(160, 211, 243);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const QRgb c = mixRgb(top, bottom, static_cast<double>(y) / (image.height() - 1));
+        const QRgb c = MixRgb(top, bottom, static_cast<double>(y) / (image.height() - 1));
         for (int x = 0; x < image.width(); ++x)
             line[x] = c;
     }
 }
 
 // Everything of the board picture that is not a cell, at `factor` times the final size.
-void paintBoardDecor(QImage& hi, int factor) {
+void PaintBoardDecor(QImage& hi, int factor) {
     QPainter p(&hi);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(factor, factor);
@@ -167,23 +167,23 @@ void paintBoardDecor(QImage& hi, int factor) {
     // Three little balls between the panel and the tab, as a mark of the game.
     p.end();
     const struct {
-        double x, y;
-        int colour;
+        double X, Y;
+        int Colour;
     } marks[] = {{123.0, 18.0, 1}, {117.5, 27.5, 3}, {128.5, 27.5, 0}};
     for (const auto& m : marks)
-        paintBall(hi, factor, QPointF(m.x, m.y), 5.4, {m.colour, BallLook::Ordinary, false, false});
+        PaintBall(hi, factor, QPointF(m.X, m.Y), 5.4, {m.Colour, BallLook::Ordinary, false, false});
 }
 
 // The composed board picture before it is reduced to a palette.
-QImage boardTrueColour() {
-    constexpr int factor = 4;
-    QImage field = makeCanvas(ClientWidth, ClientHeight);
-    paintField(field);
-    QImage hi = makeCanvas(ClientWidth * factor, ClientHeight * factor);
-    paintBoardDecor(hi, factor);
+QImage BoardTrueColour() {
+    constexpr int Factor = 4;
+    QImage field = MakeCanvas(ClientWidth, ClientHeight);
+    PaintField(field);
+    QImage hi = MakeCanvas(ClientWidth * Factor, ClientHeight * Factor);
+    PaintBoardDecor(hi, Factor);
     QPainter p(&field);
-    p.drawImage(0, 0, downsample(hi, factor));
-    const QImage cell = cellImage();
+    p.drawImage(0, 0, Downsample(hi, Factor));
+    const QImage cell = CellImage();
     const ScreenRect& board = ScreenLayout::BoardRect;
     const ScreenRect& next = ScreenLayout::NextRect;
     for (int r = 0; r < ScreenLayout::BoardRows; ++r)
@@ -192,68 +192,68 @@ QImage boardTrueColour() {
     for (int i = 0; i < ScreenLayout::NextBallCount; ++i)
         p.drawImage(next.Left + i * CellSize, next.Top, cell);
     // The grid lines that close the right and bottom edges.
-    const QColor grid = QColor::fromRgb(kGridGrey);
+    const QColor grid = QColor::fromRgb(GridGrey);
     p.fillRect(board.Right, board.Top, 1, board.Bottom - board.Top + 1, grid);
     p.fillRect(board.Left, board.Bottom, board.Right - board.Left + 1, 1, grid);
     p.fillRect(next.Right, next.Top, 1, CellSize + 1, grid);
     p.fillRect(next.Left, next.Bottom, next.Right - next.Left + 1, 1, grid);
     p.end();
-    return opaque(field);
+    return Opaque(field);
 }
 
-QImage ballSheetTrueColour() {
-    QImage sheet = blankSheet(ScreenLayout::SelectionFrames, 10);
+QImage BallSheetTrueColour() {
+    QImage sheet = BlankSheet(ScreenLayout::SelectionFrames, 10);
     for (int row = 0; row < BallSpriteColors; ++row)
         for (int column = 0; column < ScreenLayout::SelectionFrames; ++column)
-            addSprite(sheet, column, row, [&](QImage& hi) {
-                paintBall(hi, kFine, QPointF(kCellCentre, kCellCentre), 10.0,
+            AddSprite(sheet, column, row, [&](QImage& hi) {
+                PaintBall(hi, SpriteSupersampling, QPointF(CellCentre, CellCentre), 10.0,
                           {row, column == 0 ? BallLook::Ordinary : BallLook::Alternate, false});
             });
-    return opaque(sheet);
+    return Opaque(sheet);
 }
 
-QImage pathSheetTrueColour() {
-    QImage sheet = blankSheet(ScreenLayout::SelectionFrames, 8);
+QImage PathSheetTrueColour() {
+    QImage sheet = BlankSheet(ScreenLayout::SelectionFrames, 8);
     for (int direction = 0; direction < 4; ++direction)
         for (int column = 0; column < ScreenLayout::SelectionFrames; ++column)
-            addSprite(sheet, column, direction,
-                      [&](QImage& hi) { paintArrow(hi, direction, column == 1); });
+            AddSprite(sheet, column, direction,
+                      [&](QImage& hi) { PaintArrow(hi, direction, column == 1); });
     for (int column = 0; column < ScreenLayout::SelectionFrames; ++column)
-        addSprite(sheet, column, ScreenLayout::TargetSpriteRow,
-                  [&](QImage& hi) { paintTarget(hi, column == 1); });
-    return opaque(sheet);
+        AddSprite(sheet, column, ScreenLayout::TargetSpriteRow,
+                  [&](QImage& hi) { PaintTarget(hi, column == 1); });
+    return Opaque(sheet);
 }
 
 } // namespace
 
-QImage cellImage() {
+QImage CellImage() {
     QImage cell(CellSize, CellSize, QImage::Format_RGB32);
-    cell.fill(kCellBlack);
+    cell.fill(CellBlack);
     for (int i = 0; i < CellSize; ++i) {
-        cell.setPixel(i, 0, kGridGrey);
-        cell.setPixel(0, i, kGridGrey);
+        cell.setPixel(i, 0, GridGrey);
+        cell.setPixel(0, i, GridGrey);
     }
     return cell;
 }
 
-QImage ballSprites() {
-    return quantize(ballSheetTrueColour(), 256, {kCellBlack, kGridGrey});
+QImage BallSprites() {
+    return Quantize(BallSheetTrueColour(), 256, {CellBlack, GridGrey});
 }
 
-QImage pathSprites() {
-    return quantize(pathSheetTrueColour(), 256, {kCellBlack, kGridGrey});
+QImage PathSprites() {
+    return Quantize(PathSheetTrueColour(), 256, {CellBlack, GridGrey});
 }
 
-QImage boardPicture() {
-    return quantize(boardTrueColour(), 256, {kCellBlack, kGridGrey});
+QImage BoardPicture() {
+    return Quantize(BoardTrueColour(), 256, {CellBlack, GridGrey});
 }
 
-QImage boardPreview(int scale) {
+QImage BoardPreview(int scale) {
     // The game's paint order on a sample Lines game: background, balls, next balls, the selected
     // ball in its alternate look, the path with its target and its first arrow lit, the texts.
-    const QImage balls = ballSprites().convertToFormat(QImage::Format_RGB32);
-    const QImage path = pathSprites().convertToFormat(QImage::Format_RGB32);
-    QImage out = boardPicture().convertToFormat(QImage::Format_RGB32);
+    const QImage balls = BallSprites().convertToFormat(QImage::Format_RGB32);
+    const QImage path = PathSprites().convertToFormat(QImage::Format_RGB32);
+    QImage out = BoardPicture().convertToFormat(QImage::Format_RGB32);
     QPainter p(&out);
     auto sprite = [&](const QImage& sheet, int column, int row, int x, int y) {
         p.drawImage(QPoint(x, y), sheet,
@@ -263,7 +263,7 @@ QImage boardPreview(int scale) {
         return QPoint(ScreenLayout::BoardLeft + column * CellSize,
                       ScreenLayout::BoardTop + row * CellSize);
     };
-    static const char* const kRows[9] = {
+    static const char* const SampleRows[9] = {
         "1.....7..", //
         "..2...7.3", //
         ".5....7..", //
@@ -276,9 +276,9 @@ QImage boardPreview(int scale) {
     };
     for (int r = 0; r < 9; ++r)
         for (int c = 0; c < 9; ++c)
-            if (kRows[r][c] != '.') {
+            if (SampleRows[r][c] != '.') {
                 const QPoint at = cellAt(r, c);
-                sprite(balls, 0, kRows[r][c] - '1', at.x(), at.y());
+                sprite(balls, 0, SampleRows[r][c] - '1', at.x(), at.y());
             }
     const int next[3] = {2, 5, 8};
     for (int i = 0; i < ScreenLayout::NextBallCount; ++i)
@@ -292,7 +292,7 @@ QImage boardPreview(int scale) {
     const int pathStep = 0;
     {
         const QPoint at = cellAt(origin.y(), origin.x());
-        sprite(balls, selectionFrame, kRows[origin.y()][origin.x()] - '1', at.x(), at.y());
+        sprite(balls, selectionFrame, SampleRows[origin.y()][origin.x()] - '1', at.x(), at.y());
     }
     QPoint pos = origin;
     auto stepBy = [](QPoint q, int d) {
@@ -319,11 +319,11 @@ QImage boardPreview(int scale) {
     }
     // The two text lines, in the generator's own font (the game uses the platform's).
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(strokeFontOutline("Lines", 1.05, QPointF(13, 19.5), 1.2), Qt::black);
-    p.fillPath(strokeFontOutline("Score 120", 1.05, QPointF(13, 33.5), 1.2), Qt::black);
+    p.fillPath(StrokeFontOutline("Lines", 1.05, QPointF(13, 19.5), 1.2), Qt::black);
+    p.fillPath(StrokeFontOutline("Score 120", 1.05, QPointF(13, 33.5), 1.2), Qt::black);
     p.end();
     return out.scaled(out.width() * scale, out.height() * scale, Qt::IgnoreAspectRatio,
                       Qt::FastTransformation);
 }
 
-} // namespace assetgen
+} // namespace AssetGen

@@ -1,4 +1,4 @@
-#include "tools/assetgen/raster.h"
+#include "tools/assetgen/Raster.h"
 
 #include <algorithm>
 #include <array>
@@ -7,15 +7,15 @@
 #include <map>
 #include <stdexcept>
 
-namespace assetgen {
+namespace AssetGen {
 
-QImage makeCanvas(int width, int height, QRgb fill) {
+QImage MakeCanvas(int width, int height, QRgb fill) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(fill);
     return image;
 }
 
-QImage downsample(const QImage& hiIn, int factor) {
+QImage Downsample(const QImage& hiIn, int factor) {
     const QImage hi = hiIn.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = hi.width() / factor;
     const int h = hi.height() / factor;
@@ -52,56 +52,56 @@ QImage downsample(const QImage& hiIn, int factor) {
 namespace {
 
 struct ColourCount {
-    std::array<int, 3> rgb;
-    double weight;
+    std::array<int, 3> Rgb;
+    double Weight;
 };
 
 // Perceptual weights of the distance used for palette fitting.
-constexpr std::array<double, 3> kChannelWeight{0.30, 0.59, 0.11};
+constexpr std::array<double, 3> ChannelWeight{0.30, 0.59, 0.11};
 
-double distance(const std::array<double, 3>& a, const std::array<int, 3>& b) {
+double Distance(const std::array<double, 3>& a, const std::array<int, 3>& b) {
     double d = 0;
     for (int c = 0; c < 3; ++c) {
         const double e = a[c] - b[c];
-        d += kChannelWeight[c] * e * e;
+        d += ChannelWeight[c] * e * e;
     }
     return d;
 }
 
-double distance(const std::array<int, 3>& a, const std::array<int, 3>& b) {
-    return distance(std::array<double, 3>{double(a[0]), double(a[1]), double(a[2])}, b);
+double Distance(const std::array<int, 3>& a, const std::array<int, 3>& b) {
+    return Distance(std::array<double, 3>{double(a[0]), double(a[1]), double(a[2])}, b);
 }
 
-std::array<int, 3> channels(QRgb c) {
+std::array<int, 3> Channels(QRgb c) {
     return {qRed(c), qGreen(c), qBlue(c)};
 }
 
 struct Box {
-    std::vector<ColourCount> colours;
+    std::vector<ColourCount> Colours;
 
-    double error() const {
+    double Error() const {
         // Weighted sum of squared deviations from the mean: the box that loses most is split first.
         double total = 0;
         std::array<double, 3> mean{0, 0, 0};
-        for (const auto& c : colours) {
-            total += c.weight;
+        for (const auto& c : Colours) {
+            total += c.Weight;
             for (int k = 0; k < 3; ++k)
-                mean[k] += c.rgb[k] * c.weight;
+                mean[k] += c.Rgb[k] * c.Weight;
         }
         if (total <= 0)
             return 0;
         for (double& m : mean)
             m /= total;
         double err = 0;
-        for (const auto& c : colours)
-            err += c.weight * distance(mean, c.rgb);
+        for (const auto& c : Colours)
+            err += c.Weight * Distance(mean, c.Rgb);
         return err;
     }
 };
 
 } // namespace
 
-QImage quantize(const QImage& imageIn, int colours, const std::vector<QRgb>& exactIn) {
+QImage Quantize(const QImage& imageIn, int colours, const std::vector<QRgb>& exactIn) {
     const QImage image = imageIn.convertToFormat(QImage::Format_RGB32);
     std::map<QRgb, double> histogram;
     for (int y = 0; y < image.height(); ++y) {
@@ -121,12 +121,12 @@ QImage quantize(const QImage& imageIn, int colours, const std::vector<QRgb>& exa
     std::vector<ColourCount> rest;
     for (const auto& [rgb, count] : histogram) {
         if (std::find(palette.begin(), palette.end(), rgb) == palette.end())
-            rest.push_back({channels(rgb), count});
+            rest.push_back({Channels(rgb), count});
     }
     const int free = colours - static_cast<int>(palette.size());
     if (static_cast<int>(rest.size()) <= free) {
         for (const auto& c : rest)
-            palette.push_back(qRgb(c.rgb[0], c.rgb[1], c.rgb[2]));
+            palette.push_back(qRgb(c.Rgb[0], c.Rgb[1], c.Rgb[2]));
     } else {
         // Median cut: split the box with the largest error at the weighted median of its widest
         // axis.
@@ -135,9 +135,9 @@ QImage quantize(const QImage& imageIn, int colours, const std::vector<QRgb>& exa
             int best = -1;
             double bestErr = 0;
             for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
-                if (boxes[i].colours.size() < 2)
+                if (boxes[i].Colours.size() < 2)
                     continue;
-                const double e = boxes[i].error();
+                const double e = boxes[i].Error();
                 if (e > bestErr) {
                     bestErr = e;
                     best = i;
@@ -147,48 +147,48 @@ QImage quantize(const QImage& imageIn, int colours, const std::vector<QRgb>& exa
                 break;
             Box& box = boxes[best];
             std::array<int, 3> lo{255, 255, 255}, hi{0, 0, 0};
-            for (const auto& c : box.colours)
+            for (const auto& c : box.Colours)
                 for (int k = 0; k < 3; ++k) {
-                    lo[k] = std::min(lo[k], c.rgb[k]);
-                    hi[k] = std::max(hi[k], c.rgb[k]);
+                    lo[k] = std::min(lo[k], c.Rgb[k]);
+                    hi[k] = std::max(hi[k], c.Rgb[k]);
                 }
             int axis = 0;
             double widest = -1;
             for (int k = 0; k < 3; ++k) {
-                const double span = (hi[k] - lo[k]) * std::sqrt(kChannelWeight[k]);
+                const double span = (hi[k] - lo[k]) * std::sqrt(ChannelWeight[k]);
                 if (span > widest) {
                     widest = span;
                     axis = k;
                 }
             }
-            std::stable_sort(box.colours.begin(), box.colours.end(),
+            std::stable_sort(box.Colours.begin(), box.Colours.end(),
                              [axis](const ColourCount& a, const ColourCount& b) {
-                                 return a.rgb[axis] < b.rgb[axis];
+                                 return a.Rgb[axis] < b.Rgb[axis];
                              });
             double total = 0;
-            for (const auto& c : box.colours)
-                total += c.weight;
+            for (const auto& c : box.Colours)
+                total += c.Weight;
             double acc = 0;
             std::size_t cut = 1;
-            for (std::size_t i = 0; i + 1 < box.colours.size(); ++i) {
-                acc += box.colours[i].weight;
+            for (std::size_t i = 0; i + 1 < box.Colours.size(); ++i) {
+                acc += box.Colours[i].Weight;
                 cut = i + 1;
                 if (acc >= total / 2)
                     break;
             }
             Box second{std::vector<ColourCount>(
-                box.colours.begin() + static_cast<std::ptrdiff_t>(cut), box.colours.end())};
-            box.colours.resize(cut);
+                box.Colours.begin() + static_cast<std::ptrdiff_t>(cut), box.Colours.end())};
+            box.Colours.resize(cut);
             boxes.push_back(std::move(second));
         }
         std::vector<std::array<double, 3>> centres;
         for (const Box& box : boxes) {
             std::array<double, 3> mean{0, 0, 0};
             double total = 0;
-            for (const auto& c : box.colours) {
-                total += c.weight;
+            for (const auto& c : box.Colours) {
+                total += c.Weight;
                 for (int k = 0; k < 3; ++k)
-                    mean[k] += c.rgb[k] * c.weight;
+                    mean[k] += c.Rgb[k] * c.Weight;
             }
             for (double& m : mean)
                 m /= total;
@@ -197,21 +197,21 @@ QImage quantize(const QImage& imageIn, int colours, const std::vector<QRgb>& exa
         // k-means refinement; the exact colours stay fixed and attract their neighbours.
         std::vector<std::array<int, 3>> fixed;
         for (QRgb c : palette)
-            fixed.push_back(channels(c));
+            fixed.push_back(Channels(c));
         for (int iteration = 0; iteration < 12; ++iteration) {
             std::vector<std::array<double, 4>> sums(centres.size(), {0, 0, 0, 0});
             for (const auto& c : rest) {
                 double bestD = 1e300;
                 int bestI = -1;
                 for (std::size_t i = 0; i < fixed.size(); ++i) {
-                    const double d = distance(fixed[i], c.rgb);
+                    const double d = Distance(fixed[i], c.Rgb);
                     if (d < bestD) {
                         bestD = d;
                         bestI = -1;
                     }
                 }
                 for (std::size_t i = 0; i < centres.size(); ++i) {
-                    const double d = distance(centres[i], c.rgb);
+                    const double d = Distance(centres[i], c.Rgb);
                     if (d < bestD) {
                         bestD = d;
                         bestI = static_cast<int>(i);
@@ -221,8 +221,8 @@ QImage quantize(const QImage& imageIn, int colours, const std::vector<QRgb>& exa
                     continue;
                 auto& s = sums[static_cast<std::size_t>(bestI)];
                 for (int k = 0; k < 3; ++k)
-                    s[k] += c.rgb[k] * c.weight;
-                s[3] += c.weight;
+                    s[k] += c.Rgb[k] * c.Weight;
+                s[3] += c.Weight;
             }
             for (std::size_t i = 0; i < centres.size(); ++i)
                 if (sums[i][3] > 0)
@@ -251,13 +251,13 @@ QImage quantize(const QImage& imageIn, int colours, const std::vector<QRgb>& exa
     return image.convertToFormat(QImage::Format_Indexed8, table, Qt::AvoidDither);
 }
 
-double srgbToLinear(double v) {
+double SrgbToLinear(double v) {
     return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
 }
 
-double linearToSrgb(double v) {
+double LinearToSrgb(double v) {
     v = std::clamp(v, 0.0, 1.0);
     return v <= 0.0031308 ? v * 12.92 : 1.055 * std::pow(v, 1.0 / 2.4) - 0.055;
 }
 
-} // namespace assetgen
+} // namespace AssetGen

@@ -3,30 +3,30 @@
 #pragma once
 
 #include "resources/ResourceIds.h"
-#include "tools/assetgen/files.h"
+#include "tools/assetgen/FileFormats.h"
 
 #include <QByteArray>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-namespace assetgen {
+namespace AssetGen {
 
-constexpr int kSampleRate = 11025;
+constexpr int SampleRate = 11025;
 
 struct SoundFile {
-    SoundEffect resource;    // the wave resource
-    std::string name;        // GameOverSound, ...
-    std::string description; // what is heard, for the comment of a file that has room for one
-    int bits;                // 8 or 16
-    std::size_t fileSize;    // bytes of the whole file
-    std::size_t dataSize;    // bytes of sample data
+    SoundEffect Resource;    // the wave resource
+    std::string Name;        // GameOverSound, ...
+    std::string Description; // what is heard, for the comment of a file that has room for one
+    int Bits;                // 8 or 16
+    std::size_t FileSize;    // bytes of the whole file
+    std::size_t DataSize;    // bytes of sample data
 };
 
 // The five sounds: numbers, names, sample widths and the exact sizes the game expects.
-const std::vector<SoundFile>& soundFiles();
+const std::vector<SoundFile>& SoundFiles();
 
 // The complete file of one sound.
-QByteArray waveFile(const SoundFile& sound);
+QByteArray WaveFileBytes(const SoundFile& sound);
 
-} // namespace assetgen
+} // namespace AssetGen

@@ -7,9 +7,9 @@
 // a PNG of a composed sample board. The same source always gives byte-identical files.
 #include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"
-#include "tools/assetgen/art.h"
-#include "tools/assetgen/files.h"
-#include "tools/assetgen/sound.h"
+#include "tools/assetgen/Art.h"
+#include "tools/assetgen/FileFormats.h"
+#include "tools/assetgen/Sound.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,24 +21,24 @@
 #error "PEBBLIX_VERSION must be defined (CMake passes the project version)"
 #endif
 
-using namespace assetgen;
+using namespace AssetGen;
 
 namespace {
 
-void writeAll(const QString& out) {
+void WriteAll(const QString& out) {
     const auto writeBitmap = [&out](int id, const QImage& image, int bitsPerPixel) {
-        writeFile(out + "/" + ResourcePaths::BitmapFile(id), encodeBmp(image, bitsPerPixel));
+        WriteFile(out + "/" + ResourcePaths::BitmapFile(id), EncodeBmp(image, bitsPerPixel));
     };
-    writeBitmap(BallSpritesBitmap, ballSprites(), 8);
-    writeBitmap(BackgroundBitmap, boardPicture(), 8);
-    writeBitmap(PathSpritesBitmap, pathSprites(), 8);
-    writeBitmap(ToolbarBitmap, toolbarStrip(), 4);
-    writeBitmap(AboutBitmap, aboutPicture(QStringLiteral(PEBBLIX_VERSION)), 8);
-    for (const SoundFile& sound : soundFiles())
-        writeFile(out + "/" + ResourcePaths::WaveFile(sound.resource), waveFile(sound));
+    writeBitmap(BallSpritesBitmap, BallSprites(), 8);
+    writeBitmap(BackgroundBitmap, BoardPicture(), 8);
+    writeBitmap(PathSpritesBitmap, PathSprites(), 8);
+    writeBitmap(ToolbarBitmap, ToolbarStrip(), 4);
+    writeBitmap(AboutBitmap, AboutPicture(QStringLiteral(PEBBLIX_VERSION)), 8);
+    for (const SoundFile& sound : SoundFiles())
+        WriteFile(out + "/" + ResourcePaths::WaveFile(sound.Resource), WaveFileBytes(sound));
     for (int size : ResourcePaths::IconSizes)
-        writeFile(out + "/" + ResourcePaths::IconFile(size), encodePng(appIcon(size)));
-    writeFile(out + "/" + ResourcePaths::IconSvgFile(), appIconSvg());
+        WriteFile(out + "/" + ResourcePaths::IconFile(size), EncodePng(AppIcon(size)));
+    WriteFile(out + "/" + ResourcePaths::IconSvgFile(), AppIconSvg());
 }
 
 } // namespace
@@ -57,9 +57,9 @@ int main(int argc, char** argv) {
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
     try {
-        writeAll(parser.positionalArguments().constFirst());
+        WriteAll(parser.positionalArguments().constFirst());
         if (parser.isSet(preview))
-            writeFile(parser.value(preview), encodePng(boardPreview(2)));
+            WriteFile(parser.value(preview), EncodePng(BoardPreview(2)));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "pebblix-assetgen: %s\n", e.what());
         return 1;
