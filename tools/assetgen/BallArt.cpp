@@ -98,100 +98,180 @@ QPainterPath Smile(double y, double halfWidth, double depth) {
     return path;
 }
 
+// The faces' line width, and the colour of a tongue.
+constexpr double LineWidth = 1.5;
+const QColor Tongue(255, 120, 130);
+
+// Cyan: round eyes and a wide smile.
+void CyanFace(FaceBuilder& f, bool) {
+    f.Eye(-EyeX, EyeY);
+    f.Eye(EyeX, EyeY);
+    f.Stroke(Smile(3.0, 3.7, 1.7), LineWidth);
+}
+
+// Yellow: laughing closed eyes and an open grin.
+void YellowFace(FaceBuilder& f, bool detailed) {
+    f.Stroke(HappyEye(-EyeX, EyeY), LineWidth);
+    f.Stroke(HappyEye(EyeX, EyeY), LineWidth);
+    QPainterPath grin;
+    grin.moveTo(-3.7, 2.6);
+    grin.lineTo(3.7, 2.6);
+    grin.cubicTo(3.5, 7.4, -3.5, 7.4, -3.7, 2.6);
+    grin.closeSubpath();
+    f.Fill(grin.united(RoundStroke(grin, 0.6)));
+    if (detailed)
+        f.Fill(EllipsePath(QPointF(0, 7.0), 2.6, 2.2).intersected(grin), Tongue);
+}
+
+// Blue: round eyes and a little "oh".
+void BlueFace(FaceBuilder& f, bool) {
+    f.Eye(-EyeX, EyeY);
+    f.Eye(EyeX, EyeY);
+    f.Fill(EllipsePath(QPointF(0, 4.3), 1.55, 1.9));
+}
+
+// Red: bold eyebrows over round eyes, a confident smile.
+void RedFace(FaceBuilder& f, bool) {
+    f.Eye(-EyeX, EyeY + 0.3, 0.95);
+    f.Eye(EyeX, EyeY + 0.3, 0.95);
+    QPainterPath brows;
+    brows.moveTo(-5.1, -4.3);
+    brows.quadTo(-3.4, -4.6, -1.8, -3.6);
+    brows.moveTo(5.1, -4.3);
+    brows.quadTo(3.4, -4.6, 1.8, -3.6);
+    f.Stroke(brows, 1.35);
+    f.Stroke(Smile(3.2, 3.4, 1.5), LineWidth);
+}
+
+// Green: a wink and a smile with the tongue out.
+void GreenFace(FaceBuilder& f, bool) {
+    f.Eye(-EyeX, EyeY);
+    QPainterPath wink;
+    wink.moveTo(EyeX - 1.8, EyeY);
+    wink.lineTo(EyeX + 1.8, EyeY - 0.3);
+    f.Stroke(wink, LineWidth);
+    f.Fill(EllipsePath(QPointF(1.1, 5.1), 1.5, 1.7), Tongue);
+    f.Stroke(Smile(3.0, 3.7, 1.5), LineWidth);
+}
+
+// Magenta: a cat's mouth and whiskers.
+void MagentaFace(FaceBuilder& f, bool detailed) {
+    f.Eye(-EyeX, EyeY);
+    f.Eye(EyeX, EyeY);
+    QPainterPath cat;
+    cat.moveTo(-3.4, 2.9);
+    cat.quadTo(-1.7, 6.4, 0, 3.3);
+    cat.quadTo(1.7, 6.4, 3.4, 2.9);
+    f.Stroke(cat, LineWidth);
+    QPainterPath whiskers;
+    whiskers.moveTo(-5.2, 3.2);
+    whiskers.lineTo(-7.8, 2.7);
+    whiskers.moveTo(5.2, 3.2);
+    whiskers.lineTo(7.8, 2.7);
+    f.Stroke(whiskers, detailed ? 0.6 : 1.0);
+}
+
+// Purple: sleepy closed eyes and a small content mouth.
+void PurpleFace(FaceBuilder& f, bool) {
+    f.Stroke(SleepyEye(-EyeX, EyeY), 1.7);
+    f.Stroke(SleepyEye(EyeX, EyeY), 1.7);
+    QPainterPath mouth;
+    mouth.moveTo(-1.4, 4.4);
+    mouth.quadTo(0, 5.4, 1.4, 4.4);
+    f.Stroke(mouth, LineWidth);
+}
+
+// Brown: round glasses and a smile.
+void BrownFace(FaceBuilder& f, bool) {
+    for (double x : {-EyeX, EyeX})
+        f.Fill(EllipsePath(QPointF(x, EyeY), 2.45, 2.45), QColor(255, 244, 226, 120));
+    QPainterPath glasses;
+    glasses.addEllipse(QPointF(-EyeX, EyeY), 2.45, 2.45);
+    glasses.addEllipse(QPointF(EyeX, EyeY), 2.45, 2.45);
+    glasses.moveTo(-0.85, EyeY - 0.5);
+    glasses.lineTo(0.85, EyeY - 0.5);
+    f.Stroke(glasses, 1.1);
+    f.Eye(-EyeX, EyeY, 0.7);
+    f.Eye(EyeX, EyeY, 0.7);
+    f.Stroke(Smile(3.9, 2.8, 1.2), LineWidth);
+}
+
+// The faces in sprite-row order.
+constexpr std::array<void (*)(FaceBuilder&, bool), BallSpriteColors> Faces{
+    CyanFace, YellowFace, BlueFace, RedFace, GreenFace, MagentaFace, PurpleFace, BrownFace};
+
+// Where a ball lies and how bright it is, in final pixels.
+struct BallOutline {
+    double RadiusX;
+    double RadiusY;
+    double CentreY;
+    double Lift;
+};
+
+BallOutline OutlineOf(QPointF centre, double radius, BallLook look) {
+    if (look == BallLook::Alternate) {
+        // The low point of a bounce: wider, flatter, resting on the same bottom, a little brighter.
+        const double ry = radius * 0.84;
+        return {radius * 1.09, ry, centre.y() + radius - ry, 1.12};
+    }
+    return {radius, radius, centre.y(), 1.0};
+}
+
+// The lights of every ball: a key light from the upper left, its glossy reflection, and the
+// light bounced up from below.
+const Vec Light = Normalized({-0.42, -0.58, 0.70});
+const Vec GlossNormal = Normalized({-0.40, -0.50, 0.77});
+const Vec Bounce = Normalized({0.25, 0.95, 0.25});
+
+// The sphere's colour where its surface normal is `n`, for a body colour in linear light.
+QRgb SpherePixel(const Vec& base, const Vec& n) {
+    const double diffuse = std::clamp((Dot(n, Light) + 0.22) / 1.22, 0.0, 1.0);
+    const double fill = 0.17 + 0.93 * std::pow(diffuse, 1.3);
+    const double b = std::max(0.0, Dot(n, Bounce));
+    const double bounceLight = 0.30 * b * b * b;
+    // A soft sheen around the light and a crisp glossy spot.
+    const double g = std::max(0.0, Dot(n, GlossNormal));
+    const double gloss =
+        0.20 * std::pow(g, 8.0) + 0.95 * std::pow(std::clamp((g - 0.955) / 0.03, 0.0, 1.0), 1.6);
+    double rgb[3] = {base.X, base.Y, base.Z};
+    for (double& c : rgb) {
+        c = c * (fill + bounceLight);
+        c = c + (1.0 - c) * std::min(1.0, gloss);
+    }
+    const double edge = 0.80 + 0.20 * n.Z;
+    return qRgb(static_cast<int>(std::lround(LinearToSrgb(rgb[0] * edge) * 255)),
+                static_cast<int>(std::lround(LinearToSrgb(rgb[1] * edge) * 255)),
+                static_cast<int>(std::lround(LinearToSrgb(rgb[2] * edge) * 255)));
+}
+
+// Shades every canvas pixel whose centre lies inside the ball's outline.
+void ShadeSphere(QImage& hi, int factor, double centreX, const BallOutline& outline,
+                 const Vec& base) {
+    const double rx = outline.RadiusX;
+    const double ry = outline.RadiusY;
+    const double cy = outline.CentreY;
+    const int x0 = std::max(0, static_cast<int>(std::floor((centreX - rx) * factor)));
+    const int x1 = std::min(hi.width(), static_cast<int>(std::ceil((centreX + rx) * factor)) + 1);
+    const int y0 = std::max(0, static_cast<int>(std::floor((cy - ry) * factor)));
+    const int y1 = std::min(hi.height(), static_cast<int>(std::ceil((cy + ry) * factor)) + 1);
+    for (int y = y0; y < y1; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(hi.scanLine(y));
+        const double v = ((y + 0.5) / factor - cy) / ry;
+        for (int x = x0; x < x1; ++x) {
+            const double u = ((x + 0.5) / factor - centreX) / rx;
+            const double r2 = u * u + v * v;
+            if (r2 <= 1.0)
+                line[x] = SpherePixel(base, {u, v, std::sqrt(1.0 - r2)});
+        }
+    }
+}
+
 } // namespace
 
 std::vector<FaceShape> FaceShapes(int colour, bool detailed) {
     FaceBuilder f(colour, detailed);
-    const QColor tongue(255, 120, 130);
-    const double line = 1.5;
-    switch (colour) {
-    case 0: // cyan: round eyes and a wide smile
-        f.Eye(-EyeX, EyeY);
-        f.Eye(EyeX, EyeY);
-        f.Stroke(Smile(3.0, 3.7, 1.7), line);
-        break;
-    case 1: { // yellow: laughing closed eyes and an open grin
-        f.Stroke(HappyEye(-EyeX, EyeY), line);
-        f.Stroke(HappyEye(EyeX, EyeY), line);
-        QPainterPath grin;
-        grin.moveTo(-3.7, 2.6);
-        grin.lineTo(3.7, 2.6);
-        grin.cubicTo(3.5, 7.4, -3.5, 7.4, -3.7, 2.6);
-        grin.closeSubpath();
-        f.Fill(grin.united(RoundStroke(grin, 0.6)));
-        if (detailed)
-            f.Fill(EllipsePath(QPointF(0, 7.0), 2.6, 2.2).intersected(grin), tongue);
-        break;
-    }
-    case 2: // blue: round eyes and a little "oh"
-        f.Eye(-EyeX, EyeY);
-        f.Eye(EyeX, EyeY);
-        f.Fill(EllipsePath(QPointF(0, 4.3), 1.55, 1.9));
-        break;
-    case 3: { // red: bold eyebrows over round eyes, a confident smile
-        f.Eye(-EyeX, EyeY + 0.3, 0.95);
-        f.Eye(EyeX, EyeY + 0.3, 0.95);
-        QPainterPath brows;
-        brows.moveTo(-5.1, -4.3);
-        brows.quadTo(-3.4, -4.6, -1.8, -3.6);
-        brows.moveTo(5.1, -4.3);
-        brows.quadTo(3.4, -4.6, 1.8, -3.6);
-        f.Stroke(brows, 1.35);
-        f.Stroke(Smile(3.2, 3.4, 1.5), line);
-        break;
-    }
-    case 4: { // green: a wink and a smile with the tongue out
-        f.Eye(-EyeX, EyeY);
-        QPainterPath wink;
-        wink.moveTo(EyeX - 1.8, EyeY);
-        wink.lineTo(EyeX + 1.8, EyeY - 0.3);
-        f.Stroke(wink, line);
-        f.Fill(EllipsePath(QPointF(1.1, 5.1), 1.5, 1.7), tongue);
-        f.Stroke(Smile(3.0, 3.7, 1.5), line);
-        break;
-    }
-    case 5: { // magenta: a cat's mouth and whiskers
-        f.Eye(-EyeX, EyeY);
-        f.Eye(EyeX, EyeY);
-        QPainterPath cat;
-        cat.moveTo(-3.4, 2.9);
-        cat.quadTo(-1.7, 6.4, 0, 3.3);
-        cat.quadTo(1.7, 6.4, 3.4, 2.9);
-        f.Stroke(cat, line);
-        QPainterPath whiskers;
-        whiskers.moveTo(-5.2, 3.2);
-        whiskers.lineTo(-7.8, 2.7);
-        whiskers.moveTo(5.2, 3.2);
-        whiskers.lineTo(7.8, 2.7);
-        f.Stroke(whiskers, detailed ? 0.6 : 1.0);
-        break;
-    }
-    case 6: { // purple: sleepy closed eyes and a small content mouth
-        f.Stroke(SleepyEye(-EyeX, EyeY), 1.7);
-        f.Stroke(SleepyEye(EyeX, EyeY), 1.7);
-        QPainterPath mouth;
-        mouth.moveTo(-1.4, 4.4);
-        mouth.quadTo(0, 5.4, 1.4, 4.4);
-        f.Stroke(mouth, line);
-        break;
-    }
-    case 7: { // brown: round glasses and a smile
-        for (double x : {-EyeX, EyeX})
-            f.Fill(EllipsePath(QPointF(x, EyeY), 2.45, 2.45), QColor(255, 244, 226, 120));
-        QPainterPath glasses;
-        glasses.addEllipse(QPointF(-EyeX, EyeY), 2.45, 2.45);
-        glasses.addEllipse(QPointF(EyeX, EyeY), 2.45, 2.45);
-        glasses.moveTo(-0.85, EyeY - 0.5);
-        glasses.lineTo(0.85, EyeY - 0.5);
-        f.Stroke(glasses, 1.1);
-        f.Eye(-EyeX, EyeY, 0.7);
-        f.Eye(EyeX, EyeY, 0.7);
-        f.Stroke(Smile(3.9, 2.8, 1.2), line);
-        break;
-    }
-    default:
-        break;
-    }
+    if (colour >= 0 && colour < BallSpriteColors)
+        Faces[static_cast<std::size_t>(colour)](f, detailed);
     return f.Shapes;
 }
 
@@ -200,69 +280,22 @@ QRgb BallBody(int colour) {
 }
 
 void PaintBall(QImage& hi, int factor, QPointF centre, double radius, const BallStyle& style) {
-    double rx = radius;
-    double ry = radius;
-    double cy = centre.y();
-    double lift = 1.0;
-    if (style.Look == BallLook::Alternate) {
-        // The low point of a bounce: wider, flatter, resting on the same bottom, a little brighter.
-        rx = radius * 1.09;
-        ry = radius * 0.84;
-        cy = centre.y() + radius - ry;
-        lift = 1.12;
-    }
+    const BallOutline outline = OutlineOf(centre, radius, style.Look);
     const QRgb body = BodyColours[static_cast<std::size_t>(style.Colour)];
-    const Vec base{SrgbToLinear(qRed(body) / 255.0) * lift,
-                   SrgbToLinear(qGreen(body) / 255.0) * lift,
-                   SrgbToLinear(qBlue(body) / 255.0) * lift};
-    const Vec light = Normalized({-0.42, -0.58, 0.70});
-    const Vec glossNormal = Normalized({-0.40, -0.50, 0.77});
-    const Vec bounce = Normalized({0.25, 0.95, 0.25});
-
-    const int x0 = std::max(0, static_cast<int>(std::floor((centre.x() - rx) * factor)));
-    const int x1 =
-        std::min(hi.width(), static_cast<int>(std::ceil((centre.x() + rx) * factor)) + 1);
-    const int y0 = std::max(0, static_cast<int>(std::floor((cy - ry) * factor)));
-    const int y1 = std::min(hi.height(), static_cast<int>(std::ceil((cy + ry) * factor)) + 1);
-    for (int y = y0; y < y1; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(hi.scanLine(y));
-        const double v = ((y + 0.5) / factor - cy) / ry;
-        for (int x = x0; x < x1; ++x) {
-            const double u = ((x + 0.5) / factor - centre.x()) / rx;
-            const double r2 = u * u + v * v;
-            if (r2 > 1.0)
-                continue;
-            const Vec n{u, v, std::sqrt(1.0 - r2)};
-            const double diffuse = std::clamp((Dot(n, light) + 0.22) / 1.22, 0.0, 1.0);
-            const double fill = 0.17 + 0.93 * std::pow(diffuse, 1.3);
-            const double b = std::max(0.0, Dot(n, bounce));
-            const double bounceLight = 0.30 * b * b * b;
-            // A soft sheen around the light and a crisp glossy spot.
-            const double g = std::max(0.0, Dot(n, glossNormal));
-            const double gloss = 0.20 * std::pow(g, 8.0) +
-                                 0.95 * std::pow(std::clamp((g - 0.955) / 0.03, 0.0, 1.0), 1.6);
-            double rgb[3] = {base.X, base.Y, base.Z};
-            for (double& c : rgb) {
-                c = c * (fill + bounceLight);
-                c = c + (1.0 - c) * std::min(1.0, gloss);
-            }
-            const double edge = 0.80 + 0.20 * n.Z;
-            line[x] = qRgb(static_cast<int>(std::lround(LinearToSrgb(rgb[0] * edge) * 255)),
-                           static_cast<int>(std::lround(LinearToSrgb(rgb[1] * edge) * 255)),
-                           static_cast<int>(std::lround(LinearToSrgb(rgb[2] * edge) * 255)));
-        }
-    }
-
+    const Vec base{SrgbToLinear(qRed(body) / 255.0) * outline.Lift,
+                   SrgbToLinear(qGreen(body) / 255.0) * outline.Lift,
+                   SrgbToLinear(qBlue(body) / 255.0) * outline.Lift};
+    ShadeSphere(hi, factor, centre.x(), outline, base);
     if (!style.Face)
         return;
     QPainter p(&hi);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath clip;
-    clip.addEllipse(QPointF(centre.x() * factor, cy * factor), rx * factor * 0.97,
-                    ry * factor * 0.97);
+    clip.addEllipse(QPointF(centre.x() * factor, outline.CentreY * factor),
+                    outline.RadiusX * factor * 0.97, outline.RadiusY * factor * 0.97);
     p.setClipPath(clip);
-    p.translate(centre.x() * factor, cy * factor);
-    p.scale(rx * factor / 10.0, ry * factor / 10.0);
+    p.translate(centre.x() * factor, outline.CentreY * factor);
+    p.scale(outline.RadiusX * factor / 10.0, outline.RadiusY * factor / 10.0);
     for (const FaceShape& shape : FaceShapes(style.Colour, style.Detailed))
         p.fillPath(shape.Path, shape.Colour);
 }

@@ -1,12 +1,14 @@
 // The skin: the board picture (111), the ball sprites (110), the path sprites (122), and a
 // preview of a board composed from them in the game's paint order.
 #include "tools/assetgen/Art.h"
+#include "tools/assetgen/Quantizer.h"
 #include "tools/assetgen/StrokeFont.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 #include <cmath>
+#include <iterator>
 
 namespace AssetGen {
 
@@ -224,6 +226,81 @@ QImage PathSheetTrueColour() {
     return Opaque(sheet);
 }
 
+// The preview's sample board, row by row: a ball's colour number or '.' for an empty cell.
+const char* const SampleRows[9] = {
+    "1.....7..", //
+    "..2...7.3", //
+    ".5....7..", //
+    "......7.4", //
+    "..8.1....", //
+    "3....66..", //
+    ".2.....5.", //
+    "..4....1.", //
+    "7....3..2", //
+};
+constexpr int SampleNextBalls[3] = {2, 5, 8};
+
+// The brown ball at row 4, column 2 is selected and sent along a winding path to row 6,
+// column 6: right, down, down, right, right, right. The first arrow is lit.
+constexpr QPoint SampleOrigin(2, 4); // column, row
+constexpr int SamplePath[] = {0, 3, 3, 0, 0, 0};
+constexpr int SampleSelectionFrame = 1;
+constexpr int SamplePathStep = 0;
+
+// Copies sprite (column, row) of the sheet to the point.
+void DrawSprite(QPainter& p, const QImage& sheet, int column, int row, QPoint at) {
+    p.drawImage(at, sheet, QRect(column * CellSize, row * CellSize, CellSize, CellSize));
+}
+
+// The top left corner of the board cell (row, column).
+QPoint CellAt(int row, int column) {
+    return QPoint(ScreenLayout::BoardLeft + column * CellSize,
+                  ScreenLayout::BoardTop + row * CellSize);
+}
+
+// The cell (column, row) one step in direction d away.
+QPoint StepBy(QPoint q, int d) {
+    switch (d) {
+    case 0:
+        return QPoint(q.x() + 1, q.y());
+    case 1:
+        return QPoint(q.x(), q.y() - 1);
+    case 2:
+        return QPoint(q.x() - 1, q.y());
+    default:
+        return QPoint(q.x(), q.y() + 1);
+    }
+}
+
+void DrawSampleBalls(QPainter& p, const QImage& balls) {
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 9; ++c)
+            if (SampleRows[r][c] != '.')
+                DrawSprite(p, balls, 0, SampleRows[r][c] - '1', CellAt(r, c));
+    for (int i = 0; i < ScreenLayout::NextBallCount; ++i)
+        DrawSprite(p, balls, 0, SampleNextBalls[i] - 1,
+                   QPoint(ScreenLayout::NextLeft + i * CellSize, ScreenLayout::NextTop));
+}
+
+// The selected ball, the target marker and the arrows of the path.
+void DrawSampleMove(QPainter& p, const QImage& balls, const QImage& path) {
+    const QPoint origin = SampleOrigin;
+    const int length = static_cast<int>(std::size(SamplePath));
+    DrawSprite(p, balls, SampleSelectionFrame, SampleRows[origin.y()][origin.x()] - '1',
+               CellAt(origin.y(), origin.x()));
+    QPoint target = origin;
+    for (int i = 0; i < length; ++i)
+        target = StepBy(target, SamplePath[i]);
+    DrawSprite(p, path, SampleSelectionFrame, ScreenLayout::TargetSpriteRow,
+               CellAt(target.y(), target.x()));
+    QPoint pos = origin;
+    for (int i = 0; i + 1 < length; ++i) {
+        pos = StepBy(pos, SamplePath[i]);
+        DrawSprite(p, path, i == SamplePathStep ? 1 : 0, SamplePath[i + 1],
+                   CellAt(pos.y(), pos.x()));
+    }
+}
+
 } // namespace
 
 QImage CellImage() {
@@ -255,68 +332,8 @@ QImage BoardPreview(int scale) {
     const QImage path = PathSprites().convertToFormat(QImage::Format_RGB32);
     QImage out = BoardPicture().convertToFormat(QImage::Format_RGB32);
     QPainter p(&out);
-    auto sprite = [&](const QImage& sheet, int column, int row, int x, int y) {
-        p.drawImage(QPoint(x, y), sheet,
-                    QRect(column * CellSize, row * CellSize, CellSize, CellSize));
-    };
-    auto cellAt = [](int row, int column) {
-        return QPoint(ScreenLayout::BoardLeft + column * CellSize,
-                      ScreenLayout::BoardTop + row * CellSize);
-    };
-    static const char* const SampleRows[9] = {
-        "1.....7..", //
-        "..2...7.3", //
-        ".5....7..", //
-        "......7.4", //
-        "..8.1....", //
-        "3....66..", //
-        ".2.....5.", //
-        "..4....1.", //
-        "7....3..2", //
-    };
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c)
-            if (SampleRows[r][c] != '.') {
-                const QPoint at = cellAt(r, c);
-                sprite(balls, 0, SampleRows[r][c] - '1', at.x(), at.y());
-            }
-    const int next[3] = {2, 5, 8};
-    for (int i = 0; i < ScreenLayout::NextBallCount; ++i)
-        sprite(balls, 0, next[i] - 1, ScreenLayout::NextLeft + i * CellSize, ScreenLayout::NextTop);
-    // The brown ball at row 4, column 2 is selected and sent along a winding path to row 6,
-    // column 6: right, down, down, right, right, right.
-    const QPoint origin(2, 4); // column, row
-    const int directions[] = {0, 3, 3, 0, 0, 0};
-    const int length = 6;
-    const int selectionFrame = 1;
-    const int pathStep = 0;
-    {
-        const QPoint at = cellAt(origin.y(), origin.x());
-        sprite(balls, selectionFrame, SampleRows[origin.y()][origin.x()] - '1', at.x(), at.y());
-    }
-    QPoint pos = origin;
-    auto stepBy = [](QPoint q, int d) {
-        switch (d) {
-        case 0:
-            return QPoint(q.x() + 1, q.y());
-        case 1:
-            return QPoint(q.x(), q.y() - 1);
-        case 2:
-            return QPoint(q.x() - 1, q.y());
-        default:
-            return QPoint(q.x(), q.y() + 1);
-        }
-    };
-    QPoint target = origin;
-    for (int i = 0; i < length; ++i)
-        target = stepBy(target, directions[i]);
-    sprite(path, selectionFrame, ScreenLayout::TargetSpriteRow, cellAt(target.y(), target.x()).x(),
-           cellAt(target.y(), target.x()).y());
-    for (int i = 0; i + 1 < length; ++i) {
-        pos = stepBy(pos, directions[i]);
-        const QPoint at = cellAt(pos.y(), pos.x());
-        sprite(path, i == pathStep ? 1 : 0, directions[i + 1], at.x(), at.y());
-    }
+    DrawSampleBalls(p, balls);
+    DrawSampleMove(p, balls, path);
     // The two text lines, in the generator's own font (the game uses the platform's).
     p.setRenderHint(QPainter::Antialiasing);
     p.fillPath(StrokeFontOutline("Lines", 1.05, QPointF(13, 19.5), 1.2), Qt::black);

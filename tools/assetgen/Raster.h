@@ -1,10 +1,9 @@
-// Raster helpers of the asset generator: supersampled canvases, downsampling and a palette
-// fitted to a picture.
+// Raster helpers of the asset generator: supersampled canvases, downsampling and colours.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QRgb>
-#include <vector>
 
 namespace AssetGen {
 
@@ -15,14 +14,11 @@ QImage MakeCanvas(int width, int height, QRgb fill = 0);
 // because it picks processor-specific code, and the files must not depend on the processor.
 QImage Downsample(const QImage& hi, int factor);
 
-// Reduces an opaque picture to an 8-bit palette image of at most `colours` colours, its colour
-// table padded with black to 256 entries (Qt writes 8-bit BMP files only for more than 16).
-// Every colour of `exact` keeps its exact value. The palette comes from a weighted median cut
-// refined by k-means; it depends only on the pixels.
-QImage Quantize(const QImage& picture, int colours, const std::vector<QRgb>& exact);
-
 // sRGB <-> linear light, both on 0..1.
 double SrgbToLinear(double v);
 double LinearToSrgb(double v);
+
+// The colour brightened towards white (f above 1) or darkened towards black (f below 1).
+QColor Shade(QRgb c, double f);
 
 } // namespace AssetGen

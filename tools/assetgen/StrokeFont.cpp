@@ -33,10 +33,10 @@ void Arc(QPainterPath& p, double cx, double cy, double rx, double ry, double sta
     p.arcTo(box, start, sweep);
 }
 
-Glyph GlyphOf(QChar c) {
-    QPainterPath p;
-    double w = 5;
-    switch (c.unicode()) {
+// Blank, full stop and the letters a to i. Draws the glyph of `c` into `p` and sets its advance
+// `w`; false when `c` is not one of them.
+bool SpaceDotAndAToI(char16_t c, QPainterPath& p, double& w) {
+    switch (c) {
     case ' ':
         w = 2.2;
         break;
@@ -79,6 +79,16 @@ Glyph GlyphOf(QChar c) {
         Dot(p, 0, -7.2);
         w = 0;
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// The letters l to t. Draws the glyph of `c` into `p` and sets its advance `w`; false when `c` is
+// not one of them.
+bool LettersLToT(char16_t c, QPainterPath& p, double& w) {
+    switch (c) {
     case 'l':
         AddPolyline(p, {{0, -8}, {0, 0}});
         w = 0;
@@ -121,6 +131,16 @@ Glyph GlyphOf(QChar c) {
         AddPolyline(p, {{0, -5}, {3.4, -5}});
         w = 3.4;
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// The letters u to z, the capitals and the question mark. Draws the glyph of `c` into `p` and sets
+// its advance `w`; false when `c` is not one of them.
+bool LettersUToZAndCapitals(char16_t c, QPainterPath& p, double& w) {
+    switch (c) {
     case 'u':
         AddPolyline(p, {{0, -5}, {0, -2.5}});
         p.arcTo(QRectF(0, -5, 5, 5), 180, 180);
@@ -168,6 +188,16 @@ Glyph GlyphOf(QChar c) {
         p.cubicTo(5.0, -4.0, 2.5, -3.9, 2.5, -2.2);
         Dot(p, 2.5, 0);
         break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// The digits. Draws the glyph of `c` into `p` and sets its advance `w`; false when `c` is not
+// one of them.
+bool Digits(char16_t c, QPainterPath& p, double& w) {
+    switch (c) {
     case '0':
         Ellipse(p, 2.5, -3.75, 2.5, 3.75);
         break;
@@ -215,8 +245,18 @@ Glyph GlyphOf(QChar c) {
         p.cubicTo(5.0, -2.3, 3.6, 0.4, 0.7, -0.3);
         break;
     default:
-        throw std::runtime_error("the stroke font has no glyph for " + QString(c).toStdString());
+        return false;
     }
+    return true;
+}
+
+Glyph GlyphOf(QChar c) {
+    QPainterPath p;
+    double w = 5;
+    const char16_t code = c.unicode();
+    if (!SpaceDotAndAToI(code, p, w) && !LettersLToT(code, p, w) &&
+        !LettersUToZAndCapitals(code, p, w) && !Digits(code, p, w))
+        throw std::runtime_error("the stroke font has no glyph for " + QString(c).toStdString());
     return {p, w};
 }
 
