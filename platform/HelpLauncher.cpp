@@ -33,7 +33,8 @@ HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QSt
     QUrl page = QUrl::fromLocalFile(helpPage);
     page.setFragment(QString::fromLatin1(ContentsAnchor));
     return {programPath,
-            {QString::fromLatin1(HelpViewerOption), page.toString(QUrl::FullyEncoded)}};
+            {QStringLiteral("--%1").arg(QLatin1String(HelpViewerOptionName)),
+             page.toString(QUrl::FullyEncoded)}};
 }
 
 void LaunchHelp() {

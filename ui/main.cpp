@@ -1,3 +1,4 @@
+#include "platform/HelpLauncher.h"
 #include "ui/GameApp.h"
 
 #include <QCommandLineParser>
@@ -22,7 +23,7 @@ std::optional<StartOptions> ParseCommandLine(const QStringList& arguments, int& 
         QStringLiteral("scale"),
         QStringLiteral("Show the board at <N> times its size (1 to %1).").arg(MaximumScale),
         QStringLiteral("N"));
-    QCommandLineOption helpViewerOption(QStringLiteral("help-viewer"),
+    QCommandLineOption helpViewerOption(QString::fromLatin1(HelpViewerOptionName),
                                         QStringLiteral("Show the help page <URL>."),
                                         QStringLiteral("URL"));
     helpViewerOption.setFlags(QCommandLineOption::HiddenFromHelp);
