@@ -3,6 +3,8 @@
 #include "persist/RegistryRules.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -12,9 +14,10 @@ constexpr std::u16string_view LastNameValue = u"LastName";
 // "G%iC%iName%i" and "G%iC%iScore%i": game type, colour count and entry index, signed decimals.
 std::u16string ValueName(std::int16_t gameType, std::int32_t colorCount, const char* field,
                          int index) {
-    std::string name = "G" + std::to_string(gameType) + "C" + std::to_string(colorCount) + field +
-                       std::to_string(index);
-    return std::u16string(name.begin(), name.end());
+    // Room for the longest: "G-32768C-2147483648Score-2147483648".
+    char name[48];
+    std::snprintf(name, sizeof name, "G%iC%i%s%i", gameType, colorCount, field, index);
+    return std::u16string(name, name + std::strlen(name));
 }
 
 std::u16string NameValue(std::int16_t gameType, std::int32_t colorCount, int index) {
