@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  clang-format # the format target and the format check of .ci/run
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
   libsqlite3-dev sqlite3
   pulseaudio pulseaudio-utils imagemagick # the end-to-end test's sound server, recorder, screenshots

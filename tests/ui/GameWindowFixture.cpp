@@ -5,8 +5,8 @@
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
-#include <QPushButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
