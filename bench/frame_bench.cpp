@@ -3,6 +3,7 @@
 #include "ui/BoardPainter.h"
 #include "ui/ClientArea.h"
 #include "ui/MainFrame.h"
+#include "ui/ScreenScale.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -58,7 +59,7 @@ void ComposeOnly(benchmark::State& state) {
     SilentSoundPlayer sound;
     MainFrame frame(sound, 1);
     SetUpBusyBoard(frame);
-    QImage backBuffer(240, 270, QImage::Format_RGB32);
+    QImage backBuffer(ScreenScale::ClientSize, QImage::Format_RGB32);
     const AnimationView animation{frame.AnimationState, frame.BlinkCount, frame.MovingBall};
     for (auto _ : state) {
         BoardPainter(backBuffer, *frame.Board, *frame.Context, animation).Compose();

@@ -4,6 +4,8 @@
 //     "first_frame_ms <ms since exec>", "pid <pid>" and "window <id>"; the command keeps running.
 //   startup_probe find-ball <window> <scale>
 //     prints the window point "<x> <y>" at the centre of a cell that holds a ball.
+#include "ui/ScreenLayout.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -17,11 +19,13 @@
 
 namespace {
 
-constexpr int ClientWidth = 240;
-constexpr int ClientHeight = 270;
-constexpr int BoardLeft = 12;
-constexpr int BoardTop = 43;
-constexpr int CellSize = 24;
+using ScreenLayout::BoardColumns;
+using ScreenLayout::BoardLeft;
+using ScreenLayout::BoardRows;
+using ScreenLayout::BoardTop;
+using ScreenLayout::CellSize;
+using ScreenLayout::ClientHeight;
+using ScreenLayout::ClientWidth;
 constexpr int WaitLimitMs = 10000;
 
 struct Connection {
@@ -120,8 +124,8 @@ int FindBall(xcb_window_t window, int scale) {
     // The picture fills the bottom of the window, centred across it; empty cells are black.
     const int left = (geometry->width - ClientWidth * scale) / 2;
     const int top = geometry->height - ClientHeight * scale;
-    for (int row = 0; row < 9; ++row) {
-        for (int column = 0; column < 9; ++column) {
+    for (int row = 0; row < BoardRows; ++row) {
+        for (int column = 0; column < BoardColumns; ++column) {
             const int x = left + (BoardLeft + column * CellSize + CellSize / 2) * scale;
             const int y = top + (BoardTop + row * CellSize + CellSize / 2) * scale;
             const std::uint8_t* pixel = pixels + (y * geometry->width + x) * 4;

@@ -11,7 +11,7 @@
 
 namespace {
 
-using engine::Offset;
+using Engine::Offset;
 
 // Tried from every cell, in this order.
 constexpr std::array<Offset, 4> ScanDirections{{{1, 1}, {0, 1}, {1, 0}, {1, -1}}};

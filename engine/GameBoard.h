@@ -8,6 +8,7 @@
 inline constexpr std::int16_t Lines = 0;   // a straight run of five or more
 inline constexpr std::int16_t Squares = 1; // a band two balls wide and two or more long
 inline constexpr std::int16_t Blocks = 2;  // seven or more balls joined through their sides
+inline constexpr std::int16_t GameTypeCount = 3;
 
 // Direction codes of a path step.
 inline constexpr std::int16_t Right = 0; // column + 1

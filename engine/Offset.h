@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace engine {
+namespace Engine {
 
 // A step from one cell to another, in rows and columns.
 struct Offset {
@@ -10,4 +10,4 @@ struct Offset {
     std::int32_t Columns;
 };
 
-} // namespace engine
+} // namespace Engine

@@ -9,7 +9,7 @@
 
 namespace {
 
-using engine::Offset;
+using Engine::Offset;
 
 // The step of each direction code, indexed by the code.
 constexpr std::array<Offset, 4> StepOf{{{0, 1}, {-1, 0}, {0, -1}, {1, 0}}};

@@ -6,15 +6,21 @@
 
 class GameSettings {
 public:
-    // Colors 5; ShowNext, Anim and SoundEffects 1; GameType 0 until Load gives it its value.
-    // Does not touch the registry.
+    // What a value that is missing, of another type or of another size reads as.
+    static constexpr std::int32_t DefaultColors = 5;
+    static constexpr std::int16_t DefaultGameType = 0;
+    static constexpr std::uint8_t DefaultSwitch = 1; // ShowNext, Anim and SoundEffects
+    // Colors after a Load that could not open the key.
+    static constexpr std::int32_t ColorsWithoutKey = 4;
+
+    // The defaults (GameType until Load gives it its value). Does not touch the registry.
     GameSettings();
     virtual ~GameSettings();
 
     // Reads the five values. False when the key could not be opened: the record then holds
-    // Colors 4, GameType 0 and its flags unchanged. A value that is missing, of another type or
-    // of another size gives its default (Colors 5, GameType 0, flags 1). "GameType" keeps the low
-    // 16 bits, taken as signed; the flags become 1 when non-zero.
+    // ColorsWithoutKey, DefaultGameType and its flags unchanged. A value that is missing, of
+    // another type or of another size gives its default. "GameType" keeps the low 16 bits, taken
+    // as signed; the flags become 1 when non-zero.
     bool Load();
 
     // Writes the five values in one transaction: all of them land, or (after a failure, a crash

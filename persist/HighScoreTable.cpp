@@ -3,16 +3,21 @@
 #include "persist/RegistryRules.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
 
+constexpr std::u16string_view LastNameValue = u"LastName";
+
 // "G%iC%iName%i" and "G%iC%iScore%i": game type, colour count and entry index, signed decimals.
 std::u16string ValueName(std::int16_t gameType, std::int32_t colorCount, const char* field,
                          int index) {
-    std::string name = "G" + std::to_string(gameType) + "C" + std::to_string(colorCount) + field +
-                       std::to_string(index);
-    return std::u16string(name.begin(), name.end());
+    // Room for the longest: "G-32768C-2147483648Score-2147483648".
+    char name[48];
+    std::snprintf(name, sizeof name, "G%iC%i%s%i", gameType, colorCount, field, index);
+    return std::u16string(name, name + std::strlen(name));
 }
 
 std::u16string NameValue(std::int16_t gameType, std::int32_t colorCount, int index) {
@@ -39,7 +44,7 @@ bool HighScoreTable::Load() {
             Entries[i].Name = ReadStringValue(key, NameValue(GameType, ColorCount, i), DefaultName);
             Entries[i].Score = ReadNumberValue(key, ScoreValue(GameType, ColorCount, i), 0);
         }
-        LastName = ReadStringValue(key, u"LastName", u"");
+        LastName = ReadStringValue(key, LastNameValue, u"");
     });
 }
 
@@ -49,7 +54,7 @@ bool HighScoreTable::Save() {
             WriteStringValue(key, NameValue(GameType, ColorCount, i), Entries[i].Name);
             WriteNumberValue(key, ScoreValue(GameType, ColorCount, i), Entries[i].Score);
         }
-        WriteStringValue(key, u"LastName", LastName);
+        WriteStringValue(key, LastNameValue, LastName);
     });
 }
 

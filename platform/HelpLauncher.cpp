@@ -41,7 +41,7 @@ HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QSt
     QUrl page = QUrl::fromLocalFile(helpPage);
     page.setFragment(QString::fromLatin1(ContentsAnchor));
     return {programPath,
-            {QStringLiteral("--%1").arg(QLatin1String(HelpViewerOption)),
+            {QStringLiteral("--%1").arg(QLatin1String(HelpViewerOptionName)),
              page.toString(QUrl::FullyEncoded)}};
 }
 

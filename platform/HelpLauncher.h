@@ -4,8 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// The program is its own help viewer: started with --help-viewer and a page URL, it shows the page.
-inline constexpr char HelpViewerOption[] = "help-viewer";
+// The program is its own help viewer: started with this option ("--help-viewer") and a page URL,
+// it shows the page.
+inline constexpr char HelpViewerOptionName[] = "help-viewer";
 
 struct HelpViewerCommand {
     QString Program;

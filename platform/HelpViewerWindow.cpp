@@ -1,13 +1,13 @@
 #include "platform/HelpViewerWindow.h"
 
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
 
 #include <QAction>
 #include <QTextBrowser>
 
 namespace {
 
-constexpr unsigned ProductNameString = 128;
 constexpr QSize WindowSize(480, 600);
 
 } // namespace

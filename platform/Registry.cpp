@@ -20,25 +20,25 @@ namespace Registry {
 namespace {
 
 // NOCASE is built into every SQLite, so the sqlite3 shell can still query the file.
-constexpr const char* kSchema = "CREATE TABLE IF NOT EXISTS registry_keys("
-                                "  key TEXT NOT NULL COLLATE NOCASE PRIMARY KEY);"
-                                "CREATE TABLE IF NOT EXISTS registry_values("
-                                "  key TEXT NOT NULL COLLATE NOCASE,"
-                                "  name TEXT NOT NULL COLLATE NOCASE,"
-                                "  type INTEGER NOT NULL,"
-                                "  data BLOB,"
-                                "  PRIMARY KEY (key, name));";
-constexpr const char* kInsertKey = "INSERT OR IGNORE INTO registry_keys(key) VALUES (?1)";
-constexpr const char* kFindKey = "SELECT 1 FROM registry_keys WHERE key = ?1";
-constexpr const char* kQueryValue =
+constexpr const char* SchemaSql = "CREATE TABLE IF NOT EXISTS registry_keys("
+                                  "  key TEXT NOT NULL COLLATE NOCASE PRIMARY KEY);"
+                                  "CREATE TABLE IF NOT EXISTS registry_values("
+                                  "  key TEXT NOT NULL COLLATE NOCASE,"
+                                  "  name TEXT NOT NULL COLLATE NOCASE,"
+                                  "  type INTEGER NOT NULL,"
+                                  "  data BLOB,"
+                                  "  PRIMARY KEY (key, name));";
+constexpr const char* InsertKeySql = "INSERT OR IGNORE INTO registry_keys(key) VALUES (?1)";
+constexpr const char* FindKeySql = "SELECT 1 FROM registry_keys WHERE key = ?1";
+constexpr const char* QueryValueSql =
     "SELECT type, data FROM registry_values WHERE key = ?1 AND name = ?2";
 // Views and triggers run SQL of another program's choosing, which need never end.
-constexpr const char* ForeignCode =
+constexpr const char* ForeignCodeSql =
     "SELECT count(*) FROM sqlite_schema WHERE lower(CASE type WHEN 'view' THEN name"
     " WHEN 'trigger' THEN tbl_name END) IN ('registry_keys', 'registry_values')";
-constexpr const char* TypeDeclaration =
+constexpr const char* TypeDeclarationSql =
     "SELECT type FROM pragma_table_info('registry_values') WHERE lower(name) = 'type'";
-constexpr const char* kSetValue =
+constexpr const char* SetValueSql =
     "INSERT INTO registry_values(key, name, type, data) VALUES (?1, ?2, ?3, ?4)"
     " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data";
 
@@ -119,18 +119,18 @@ public:
     Statement() = default;
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
-    ~Statement() { sqlite3_finalize(statement_); }
+    ~Statement() { sqlite3_finalize(Handle); }
 
     int Prepare(sqlite3* db, const char* sql) {
-        sqlite3_finalize(statement_);
-        statement_ = nullptr;
-        return sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr);
+        sqlite3_finalize(Handle);
+        Handle = nullptr;
+        return sqlite3_prepare_v2(db, sql, -1, &Handle, nullptr);
     }
-    sqlite3_stmt* get() const { return statement_; }
-    sqlite3_stmt* release() { return std::exchange(statement_, nullptr); }
+    sqlite3_stmt* Get() const { return Handle; }
+    sqlite3_stmt* Release() { return std::exchange(Handle, nullptr); }
 
 private:
-    sqlite3_stmt* statement_ = nullptr;
+    sqlite3_stmt* Handle = nullptr;
 };
 
 int Exec(sqlite3* db, const char* sql) {
@@ -147,10 +147,10 @@ int QueryText(sqlite3* db, const char* sql, std::string& value) {
     Statement statement;
     int rc = statement.Prepare(db, sql);
     if (rc == SQLITE_OK)
-        rc = sqlite3_step(statement.get());
+        rc = sqlite3_step(statement.Get());
     if (rc != SQLITE_ROW)
         return rc == SQLITE_DONE ? SQLITE_CORRUPT : rc;
-    const unsigned char* text = sqlite3_column_text(statement.get(), 0);
+    const unsigned char* text = sqlite3_column_text(statement.Get(), 0);
     value = text ? reinterpret_cast<const char*>(text) : "";
     return SQLITE_OK;
 }
@@ -191,7 +191,7 @@ Status InitialiseStore(const std::string& path) {
     if (rc == SQLITE_OK)
         rc = Exec(db, "PRAGMA encoding = 'UTF-16le'; PRAGMA synchronous = FULL; BEGIN IMMEDIATE");
     if (rc == SQLITE_OK)
-        rc = Exec(db, kSchema);
+        rc = Exec(db, SchemaSql);
     if (rc == SQLITE_OK)
         rc = Exec(db, "COMMIT");
     RollBackIfOpen(db);
@@ -260,15 +260,16 @@ Status CheckStore(sqlite3* db, const std::string& file, std::u16string_view path
         if (text != "ok")
             return BadDatabase;
 
-        if (QueryText(db, ForeignCode, text) != SQLITE_OK || text != "0")
+        if (QueryText(db, ForeignCodeSql, text) != SQLITE_OK || text != "0")
             return BadDatabase;
 
         // A table of our name that our statements can't use belongs to someone else.
         Statement statement;
-        bool hasKeys = statement.Prepare(db, kInsertKey) == SQLITE_OK;
-        bool hasValues = statement.Prepare(db, kQueryValue) == SQLITE_OK &&
-                         statement.Prepare(db, kSetValue) == SQLITE_OK;
-        if (hasValues && (QueryText(db, TypeDeclaration, text) != SQLITE_OK || !KeepsNumbers(text)))
+        bool hasKeys = statement.Prepare(db, InsertKeySql) == SQLITE_OK;
+        bool hasValues = statement.Prepare(db, QueryValueSql) == SQLITE_OK &&
+                         statement.Prepare(db, SetValueSql) == SQLITE_OK;
+        if (hasValues &&
+            (QueryText(db, TypeDeclarationSql, text) != SQLITE_OK || !KeepsNumbers(text)))
             return BadDatabase;
         if (!hasKeys || !hasValues) {
             std::string keysTables;
@@ -284,10 +285,10 @@ Status CheckStore(sqlite3* db, const std::string& file, std::u16string_view path
             bool addable = (hasKeys || keysTables == "0") && (hasValues || valuesTables == "0");
             return addable ? Success : BadDatabase;
         }
-        if (statement.Prepare(db, kFindKey) != SQLITE_OK)
+        if (statement.Prepare(db, FindKeySql) != SQLITE_OK)
             return BadDatabase;
-        BindText16(statement.get(), 1, path);
-        rc = sqlite3_step(statement.get());
+        BindText16(statement.Get(), 1, path);
+        rc = sqlite3_step(statement.Get());
         if (rc != SQLITE_ROW && rc != SQLITE_DONE)
             return ReadFailure(rc);
         needsSetup = rc == SQLITE_DONE;
@@ -302,14 +303,14 @@ Status CheckStore(sqlite3* db, const std::string& file, std::u16string_view path
 Status SetUpKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
     int rc = Exec(db, "BEGIN IMMEDIATE");
     if (rc == SQLITE_OK)
-        rc = Exec(db, kSchema);
+        rc = Exec(db, SchemaSql);
     Statement statement;
     if (rc == SQLITE_OK)
-        rc = statement.Prepare(db, kInsertKey);
+        rc = statement.Prepare(db, InsertKeySql);
     for (std::size_t i = 0; rc == SQLITE_OK && i < prefixes.size(); ++i) {
-        sqlite3_reset(statement.get());
-        rc = BindText16(statement.get(), 1, prefixes[i]);
-        if (rc == SQLITE_OK && (rc = sqlite3_step(statement.get())) == SQLITE_DONE)
+        sqlite3_reset(statement.Get());
+        rc = BindText16(statement.Get(), 1, prefixes[i]);
+        if (rc == SQLITE_OK && (rc = sqlite3_step(statement.Get())) == SQLITE_DONE)
             rc = SQLITE_OK;
     }
     if (rc == SQLITE_OK)
@@ -411,11 +412,12 @@ Status Key::Create(std::u16string_view path) noexcept {
 
         Statement query;
         Statement set;
-        if (query.Prepare(db, kQueryValue) != SQLITE_OK || set.Prepare(db, kSetValue) != SQLITE_OK)
+        if (query.Prepare(db, QueryValueSql) != SQLITE_OK ||
+            set.Prepare(db, SetValueSql) != SQLITE_OK)
             return BadDatabase;
-        path_.assign(path);
-        queryStatement_ = query.release();
-        setStatement_ = set.release();
+        Path.assign(path);
+        QueryStatement = query.Release();
+        SetStatement = set.Release();
         return Success;
     };
     Status status;
@@ -426,7 +428,7 @@ Status Key::Create(std::u16string_view path) noexcept {
     } catch (...) {
         status = IoFailed;
     }
-    db_ = db;
+    Db = db;
     if (status != Success)
         Close();
     return status;
@@ -434,10 +436,10 @@ Status Key::Create(std::u16string_view path) noexcept {
 
 Status Key::QueryValue(std::u16string_view name, ValueType& type, void* data,
                        std::uint32_t& size) noexcept {
-    if (!db_)
+    if (!Db)
         return InvalidHandle;
-    sqlite3_stmt* statement = queryStatement_;
-    int rc = BindText16(statement, 1, path_);
+    sqlite3_stmt* statement = QueryStatement;
+    int rc = BindText16(statement, 1, Path);
     if (rc == SQLITE_OK)
         rc = BindText16(statement, 2, name);
     if (rc == SQLITE_OK)
@@ -471,12 +473,12 @@ Status Key::QueryValue(std::u16string_view name, ValueType& type, void* data,
 
 Status Key::SetValue(std::u16string_view name, ValueType type, const void* data,
                      std::uint32_t size) noexcept {
-    if (!db_)
+    if (!Db)
         return InvalidHandle;
     Status status = InvalidParameter;
     if ((data || size == 0) && size <= 0x7fffffffU) {
-        sqlite3_stmt* statement = setStatement_;
-        int rc = BindText16(statement, 1, path_);
+        sqlite3_stmt* statement = SetStatement;
+        int rc = BindText16(statement, 1, Path);
         if (rc == SQLITE_OK)
             rc = BindText16(statement, 2, name);
         if (rc == SQLITE_OK)
@@ -491,50 +493,50 @@ Status Key::SetValue(std::u16string_view name, ValueType type, const void* data,
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
     }
-    if (inTransaction_ && transactionStatus_ == Success)
-        transactionStatus_ = status;
+    if (InTransaction && TransactionStatus == Success)
+        TransactionStatus = status;
     return status;
 }
 
 Status Key::BeginTransaction() noexcept {
-    if (!db_)
+    if (!Db)
         return InvalidHandle;
-    if (inTransaction_)
+    if (InTransaction)
         return InvalidParameter;
-    int rc = Exec(db_, "BEGIN IMMEDIATE");
+    int rc = Exec(Db, "BEGIN IMMEDIATE");
     if (rc != SQLITE_OK) {
-        RollBackIfOpen(db_);
+        RollBackIfOpen(Db);
         return FromSqlite(rc);
     }
-    inTransaction_ = true;
-    transactionStatus_ = Success;
+    InTransaction = true;
+    TransactionStatus = Success;
     return Success;
 }
 
 Status Key::CommitTransaction() noexcept {
-    if (!db_)
+    if (!Db)
         return InvalidHandle;
-    if (!inTransaction_)
+    if (!InTransaction)
         return InvalidParameter;
-    inTransaction_ = false;
-    Status status = transactionStatus_;
+    InTransaction = false;
+    Status status = TransactionStatus;
     // SQLite itself rolls back after some failures, a full disk for one.
-    if (status == Success && sqlite3_get_autocommit(db_))
+    if (status == Success && sqlite3_get_autocommit(Db))
         status = IoFailed;
     if (status == Success)
-        status = FromSqlite(Exec(db_, "COMMIT"));
-    RollBackIfOpen(db_);
+        status = FromSqlite(Exec(Db, "COMMIT"));
+    RollBackIfOpen(Db);
     return status;
 }
 
 void Key::Close() noexcept {
-    if (db_)
-        RollBackIfOpen(db_);
-    inTransaction_ = false;
-    sqlite3_finalize(std::exchange(queryStatement_, nullptr));
-    sqlite3_finalize(std::exchange(setStatement_, nullptr));
-    sqlite3_close(std::exchange(db_, nullptr));
-    path_.clear();
+    if (Db)
+        RollBackIfOpen(Db);
+    InTransaction = false;
+    sqlite3_finalize(std::exchange(QueryStatement, nullptr));
+    sqlite3_finalize(std::exchange(SetStatement, nullptr));
+    sqlite3_close(std::exchange(Db, nullptr));
+    Path.clear();
 }
 
 } // namespace Registry

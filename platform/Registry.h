@@ -84,12 +84,12 @@ public:
     void Close() noexcept;
 
 private:
-    sqlite3* db_ = nullptr;
-    sqlite3_stmt* queryStatement_ = nullptr;
-    sqlite3_stmt* setStatement_ = nullptr;
-    std::u16string path_;
-    bool inTransaction_ = false;
-    Status transactionStatus_ = Success;
+    sqlite3* Db = nullptr;
+    sqlite3_stmt* QueryStatement = nullptr;
+    sqlite3_stmt* SetStatement = nullptr;
+    std::u16string Path;
+    bool InTransaction = false;
+    Status TransactionStatus = Success;
 };
 
 } // namespace Registry

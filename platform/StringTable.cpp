@@ -1,18 +1,20 @@
 #include "platform/StringTable.h"
 
+#include "resources/ResourceIds.h"
+
 #include <QCoreApplication>
 
 QString LoadResourceString(unsigned id) {
     switch (id) {
-    case 128:
+    case ProductNameString:
         return QCoreApplication::translate("StringTable", "Pebblix");
-    case 32768:
+    case DoneButtonStatusString:
         return QCoreApplication::translate("StringTable", "Show or Hide Done Button");
-    case 61404:
+    case LinesString:
         return QCoreApplication::translate("StringTable", "Lines");
-    case 61405:
+    case SquaresString:
         return QCoreApplication::translate("StringTable", "Squares");
-    case 61406:
+    case BlocksString:
         return QCoreApplication::translate("StringTable", "Blocks");
     default:
         return {};

@@ -1,20 +1,44 @@
 #include "resources/ResourcePaths.h"
 
-namespace pebblix {
+namespace ResourcePaths {
 
-QString bitmapResourcePath(int id) {
-    return QStringLiteral(":/bitmaps/%1.bmp").arg(id);
+namespace {
+
+QString Compiled(const QString& file) {
+    return QStringLiteral(":/") + file;
 }
 
-QString waveResourcePath(int id) {
-    return QStringLiteral(":/waves/%1.wav").arg(id);
+} // namespace
+
+QString BitmapFile(int id) {
+    return QStringLiteral("bitmaps/%1.bmp").arg(id);
 }
 
-QStringList iconResourcePaths() {
+QString WaveFile(int id) {
+    return QStringLiteral("waves/%1.wav").arg(id);
+}
+
+QString IconFile(int size) {
+    return QStringLiteral("icons/pebblix-%1.png").arg(size);
+}
+
+QString IconSvgFile() {
+    return QStringLiteral("icons/pebblix.svg");
+}
+
+QString BitmapPath(int id) {
+    return Compiled(BitmapFile(id));
+}
+
+QString WavePath(int id) {
+    return Compiled(WaveFile(id));
+}
+
+QStringList IconPaths() {
     QStringList paths;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        paths << QStringLiteral(":/icons/pebblix-%1.png").arg(size);
+    for (int size : IconSizes)
+        paths << Compiled(IconFile(size));
     return paths;
 }
 
-} // namespace pebblix
+} // namespace ResourcePaths

@@ -1,18 +1,28 @@
-// Where the resources of pebblix.qrc live once pebblix_resources is linked in.
+// Where the files of pebblix.qrc lie: under resources/ as the asset generator writes them, and
+// under ":/" once pebblix_resources is linked in.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
-namespace pebblix {
+namespace ResourcePaths {
 
-// ":/bitmaps/<id>.bmp" for the bitmap resources 110, 111, 122, 128 and 133.
-QString bitmapResourcePath(int id);
+// The sizes of the application icon's pictures, in pixels.
+inline constexpr std::array<int, 6> IconSizes{16, 32, 48, 64, 128, 256};
 
-// ":/waves/<id>.wav" for the wave resources 123, 125, 126, 127 and 128.
-QString waveResourcePath(int id);
+// Relative to the resource folder: "bitmaps/<id>.bmp", "waves/<id>.wav",
+// "icons/pebblix-<size>.png" and "icons/pebblix.svg".
+QString BitmapFile(int id);
+QString WaveFile(int id);
+QString IconFile(int size);
+QString IconSvgFile();
 
-// The application icon: ":/icons/pebblix-<size>.png" for 16, 32, 48, 64, 128 and 256 pixels.
-QStringList iconResourcePaths();
+// The same files compiled into the program: ":/bitmaps/<id>.bmp" for the bitmaps of
+// resources/ResourceIds.h, ":/waves/<id>.wav" for its waves.
+QString BitmapPath(int id);
+QString WavePath(int id);
+// The application icon's pictures, in the order of IconSizes.
+QStringList IconPaths();
 
-} // namespace pebblix
+} // namespace ResourcePaths

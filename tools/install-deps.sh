@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  clang-format # the format target and the format check of .ci/run
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # translations: lupdate, lrelease, Qt's own
   libsqlite3-dev sqlite3

@@ -2,14 +2,12 @@
 
 #include "engine/GameBoard.h"
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
 #include "ui/GameContext.h"
+#include "ui/ScreenLayout.h"
 
 namespace {
 
-constexpr int BallColors = 8;
-constexpr int TargetMarkerRow = 4;
-constexpr int FirstGameTypeString = 61404;
-constexpr int GameTypeCount = 3;
 // Left even in a right-to-left language: the picture is the same in every language, only the
 // text reads in its own direction.
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter | Qt::TextSingleLine;
@@ -59,10 +57,11 @@ void BoardPainter::DrawBackground() {
     const QImage* background = Skin.Background.get();
     if (background == nullptr || background->isNull()) {
         // Without its picture the buffer would show the previous frame or garbage.
-        Painter.fillRect(0, 0, ClientWidth, ClientHeight, Qt::black);
+        Painter.fillRect(0, 0, ScreenLayout::ClientWidth, ScreenLayout::ClientHeight, Qt::black);
         return;
     }
-    Painter.drawImage(QPoint(0, 0), *background, QRect(0, 0, ClientWidth, ClientHeight));
+    Painter.drawImage(QPoint(0, 0), *background,
+                      QRect(0, 0, ScreenLayout::ClientWidth, ScreenLayout::ClientHeight));
 }
 
 void BoardPainter::DrawBalls() {
@@ -85,7 +84,7 @@ void BoardPainter::DrawNextBalls() {
     if (Context.Settings.GetShowNext() == 0) {
         return;
     }
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < ScreenLayout::NextBallCount; ++i) {
         DrawBall(Board.NextBalls[i], 0,
                  QPoint(Skin.NextRect.Left + i * Skin.CellWidth, Skin.NextRect.Top));
     }
@@ -106,7 +105,8 @@ void BoardPainter::DrawPath() {
         return;
     }
     const QImage* sprites = Skin.PathSprites.get();
-    DrawSprite(sprites, Context.SelectionFrame, TargetMarkerRow, CellOrigin(Board.PathTarget));
+    DrawSprite(sprites, Context.SelectionFrame, ScreenLayout::TargetSpriteRow,
+               CellOrigin(Board.PathTarget));
     CellPoint cell = Board.PathOrigin;
     for (std::int32_t i = 0; i + 1 < length; ++i) {
         cell = StepFrom(cell, Board.PathDirections[i]);
@@ -125,13 +125,12 @@ void BoardPainter::DrawMovingBall() {
 
 void BoardPainter::DrawLabels() {
     const std::int32_t type = Context.CurrentType;
-    const QString typeLabel =
-        type >= 0 && type < GameTypeCount
-            ? LoadResourceString(static_cast<unsigned>(FirstGameTypeString + type))
-            : tr("NumOfEmpty %1").arg(Board.EmptyCount());
+    const QString typeLabel = type >= 0 && type < GameTypeCount
+                                  ? LoadResourceString(static_cast<unsigned>(LinesString + type))
+                                  : tr("NumOfEmpty %1").arg(Board.EmptyCount());
     Painter.setPen(Qt::black);
-    Painter.drawText(Skin.TypeRect.ToQRect(), TextFlags, typeLabel);
-    Painter.drawText(Skin.ScoreRect.ToQRect(), TextFlags, tr("Score %1").arg(Board.Score));
+    Painter.drawText(ToQRect(Skin.TypeRect), TextFlags, typeLabel);
+    Painter.drawText(ToQRect(Skin.ScoreRect), TextFlags, tr("Score %1").arg(Board.Score));
 }
 
 void BoardPainter::DrawSprite(const QImage* sheet, int column, int row, QPoint at) {
@@ -147,7 +146,7 @@ void BoardPainter::DrawSprite(const QImage* sheet, int column, int row, QPoint a
 }
 
 void BoardPainter::DrawBall(std::int32_t color, int column, QPoint at) {
-    if (color < 1 || color > BallColors) {
+    if (color < 1 || color > ScreenLayout::BallSpriteColors) {
         return;
     }
     DrawSprite(Skin.BallSprites.get(), column, color - 1, at);

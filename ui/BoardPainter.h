@@ -17,9 +17,6 @@ class BoardPainter {
     Q_DECLARE_TR_FUNCTIONS(BoardPainter)
 
 public:
-    static constexpr int ClientWidth = 240;
-    static constexpr int ClientHeight = 270;
-
     BoardPainter(QImage& backBuffer, const GameBoard& board, const GameContext& context,
                  const AnimationView& animation);
 

@@ -1,9 +1,12 @@
 #include "ui/BoardSkin.h"
 
+#include "resources/ResourceIds.h"
+#include "resources/ResourcePaths.h"
+
 namespace {
 
 std::unique_ptr<QImage> LoadSkinBitmap(int resource) {
-    QImage image(QStringLiteral(":/bitmaps/%1.bmp").arg(resource));
+    QImage image(ResourcePaths::BitmapPath(resource));
     // Sprites are copied on every paint; a format that matches the back buffer makes each copy
     // a plain row copy instead of a palette lookup.
     return std::make_unique<QImage>(image.isNull() ? QImage()
@@ -13,14 +16,14 @@ std::unique_ptr<QImage> LoadSkinBitmap(int resource) {
 } // namespace
 
 void BoardSkin::Load() {
-    SelectionFrames = 2;
-    CellWidth = 24;
-    CellHeight = 24;
-    BoardRect = {12, 43, 228, 259};
-    NextRect = {155, 13, 227, 37};
-    ScoreRect = {12, 22, 100, 36};
-    TypeRect = {12, 8, 100, 22};
-    Background = LoadSkinBitmap(111);
-    BallSprites = LoadSkinBitmap(110);
-    PathSprites = LoadSkinBitmap(122);
+    SelectionFrames = ScreenLayout::SelectionFrames;
+    CellWidth = ScreenLayout::CellSize;
+    CellHeight = ScreenLayout::CellSize;
+    BoardRect = ScreenLayout::BoardRect;
+    NextRect = ScreenLayout::NextRect;
+    ScoreRect = ScreenLayout::ScoreRect;
+    TypeRect = ScreenLayout::TypeRect;
+    Background = LoadSkinBitmap(BackgroundBitmap);
+    BallSprites = LoadSkinBitmap(BallSpritesBitmap);
+    PathSprites = LoadSkinBitmap(PathSpritesBitmap);
 }

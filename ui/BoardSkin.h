@@ -1,29 +1,23 @@
 #pragma once
 
+#include "ui/ScreenLayout.h"
+
 #include <QImage>
 #include <QRect>
 #include <cstdint>
 #include <memory>
 
-// A rectangle of the 240 × 270 client area; right and bottom lie just outside it.
-struct ScreenRect {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Right = 0;
-    std::int32_t Bottom = 0;
-
-    bool Contains(std::int32_t x, std::int32_t y) const {
-        return Left <= x && x < Right && Top <= y && y < Bottom;
-    }
-    QRect ToQRect() const { return QRect(Left, Top, Right - Left, Bottom - Top); }
-};
+inline QRect ToQRect(const ScreenRect& rect) {
+    return QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
+}
 
 // The fixed layout of the game picture and the three sprite bitmaps it is drawn from.
 class BoardSkin {
 public:
     virtual ~BoardSkin() = default;
 
-    // Sets the layout and loads the bitmaps; a bitmap that cannot be loaded stays a null image.
+    // Sets the layout (from ScreenLayout) and loads the bitmaps; a bitmap that cannot be loaded
+    // stays a null image.
     void Load();
 
     std::int32_t SelectionFrames = 0;

@@ -1,9 +1,12 @@
 #include "ui/GameContext.h"
 
+#include "engine/GameBoard.h"
+
 #include <algorithm>
 
 std::uint8_t PlayableColorCount(std::int32_t colors) {
-    return static_cast<std::uint8_t>(std::clamp(colors, 3, 8));
+    return static_cast<std::uint8_t>(
+        std::clamp(colors, GameBoard::MinColorCount, GameBoard::MaxColorCount));
 }
 
 GameContext::GameContext()

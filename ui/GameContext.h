@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-// The colour count a game is played with: the stored setting brought into the range 3 to 8,
+// The colour count a game is played with: the stored setting brought into the board's range,
 // so that a hand-edited value never reaches the board or the high-score tables.
 std::uint8_t PlayableColorCount(std::int32_t colors);
 

@@ -29,7 +29,7 @@ void KeyboardCursor::Draw(QImage& picture, const BoardSkin& skin) const {
     QPainter painter(&picture);
     painter.setPen(QColor(FrameColor));
     // A one-pixel pen draws a rectangle one pixel larger than the one given.
-    painter.drawRect(skin.CellRect(Cell.Row, Cell.Column).ToQRect().adjusted(0, 0, -1, -1));
+    painter.drawRect(ToQRect(skin.CellRect(Cell.Row, Cell.Column)).adjusted(0, 0, -1, -1));
 }
 
 bool KeyboardCursor::eventFilter(QObject* watched, QEvent* event) {

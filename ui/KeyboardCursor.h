@@ -25,9 +25,6 @@ public:
     // entered or left. The cursor starts hidden in the middle of the board.
     KeyboardCursor(std::int32_t rows, std::int32_t columns, CellHandler tap, CellHandler repaint);
 
-    bool IsShown() const { return Shown; }
-    const CellPoint& Position() const { return Cell; }
-
     // Draws the cursor, when shown, as a thin frame over its cell of the composed picture. Only
     // the frame's pixels change.
     void Draw(QImage& picture, const BoardSkin& skin) const;

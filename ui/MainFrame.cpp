@@ -1,10 +1,12 @@
 #include "ui/MainFrame.h"
 
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
+#include "resources/ResourcePaths.h"
 #include "ui/BoardPainter.h"
 #include "ui/ClientArea.h"
+#include "ui/ScreenLayout.h"
 #include "ui/ScreenScale.h"
-#include "ui/SoundEffects.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,14 +16,14 @@
 
 namespace {
 
-constexpr unsigned TitleString = 128;
-constexpr std::int32_t BoardRows = 9;
-constexpr std::int32_t BoardColumns = 9;
+using ScreenLayout::BoardColumns;
+using ScreenLayout::BoardRows;
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/pebblix-%1.png").arg(size), QSize(size, size));
+    // Each file is read at once and filed under its picture's size.
+    for (const QString& path : ResourcePaths::IconPaths()) {
+        icon.addFile(path);
     }
     return icon;
 }
@@ -36,7 +38,7 @@ MainFrame::MainFrame(SoundPlayer& sound, unsigned randomSeed)
           [this](std::int32_t row, std::int32_t column) { OnTap(CellCentre(row, column)); },
           [this](std::int32_t row, std::int32_t column) { CellChanged(row, column); })
     , Sound(sound) {
-    setWindowTitle(LoadResourceString(TitleString));
+    setWindowTitle(LoadResourceString(ProductNameString));
     setWindowIcon(ApplicationIcon());
     Picture = new ClientArea([this](QImage& backBuffer) { ComposeFrame(backBuffer); }, this);
     setCentralWidget(Picture);
@@ -141,7 +143,7 @@ QPoint MainFrame::CellCentre(std::int32_t row, std::int32_t column) const {
 }
 
 void MainFrame::InvalidateClient(const ScreenRect& rect) {
-    Picture->Invalidate(rect.ToQRect());
+    Picture->Invalidate(ToQRect(rect));
 }
 
 void MainFrame::SetScreenScale(int scale) {

@@ -1,6 +1,6 @@
 #include "platform/SoundPlayer.h"
+#include "resources/ResourceIds.h"
 #include "ui/MainFrame.h"
-#include "ui/SoundEffects.h"
 
 #include <QCoreApplication>
 

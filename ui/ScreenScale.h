@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ScreenLayout.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -8,7 +10,7 @@
 // so that its pixel art stays crisp.
 namespace ScreenScale {
 
-inline constexpr QSize ClientSize{240, 270};
+inline constexpr QSize ClientSize{ScreenLayout::ClientWidth, ScreenLayout::ClientHeight};
 
 // The largest whole scale at which a window with the given chrome (menu bar, toolbar) fits on a
 // screen area with room to spare for the window frame and desktop panels; at least 1.

@@ -1,6 +1,8 @@
 #include "ui/WindowCommandBar.h"
 
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
+#include "resources/ResourcePaths.h"
 #include "ui/CommandIds.h"
 
 #include <QIcon>
@@ -14,7 +16,6 @@
 namespace {
 
 constexpr QSize ButtonSize{16, 15};
-constexpr unsigned DoneButtonStatusString = 32768;
 
 // The toolbar strip holds the images of the four buttons side by side, in button order.
 QIcon ToolbarIcon(const QImage& strip, int index) {
@@ -63,20 +64,20 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     DoneButton->setAutoRaise(true);
     menuBar->setCornerWidget(DoneButton, Qt::TopRightCorner);
 
-    const QImage strip(QStringLiteral(":/bitmaps/128.bmp"));
-    Buttons = window.addToolBar(tr("Game"));
-    Buttons->setMovable(false);
-    Buttons->setFloatable(false);
-    Buttons->setIconSize(ButtonSize);
-    Buttons->toggleViewAction()->setVisible(false);
+    const QImage strip(ResourcePaths::BitmapPath(ToolbarBitmap));
+    QToolBar* buttons = window.addToolBar(tr("Game"));
+    buttons->setMovable(false);
+    buttons->setFloatable(false);
+    buttons->setIconSize(ButtonSize);
+    buttons->toggleViewAction()->setVisible(false);
     const int buttonOrder[] = {CommandNewGame, CommandOptions, CommandHelp, CommandExit};
     for (int index = 0; index < 4; ++index) {
         QAction* action = Action(buttonOrder[index]);
         action->setIcon(ToolbarIcon(strip, index));
         action->setIconVisibleInMenu(false);
-        Buttons->addAction(action);
+        buttons->addAction(action);
         if (buttonOrder[index] == CommandNewGame || buttonOrder[index] == CommandHelp) {
-            Buttons->addSeparator();
+            buttons->addSeparator();
         }
     }
 }

@@ -6,7 +6,6 @@
 #include <map>
 
 class QMainWindow;
-class QToolBar;
 class QToolButton;
 
 // The window's command bar: the "&Game" menu, the four-button toolbar and the Done button at the
@@ -23,7 +22,6 @@ public:
     WindowCommandBar& operator=(const WindowCommandBar&) = delete;
 
     QAction* Action(int commandId) const;
-    QToolBar* ToolBar() const { return Buttons; }
 
     // Shows or hides the Done button; the toggle command's check mark follows.
     void ShowDoneButton(bool shown);
@@ -33,6 +31,5 @@ private:
 
     Dispatch OnCommand;
     std::map<int, QAction*> Actions;
-    QToolBar* Buttons = nullptr;
     QToolButton* DoneButton = nullptr;
 };

@@ -24,10 +24,6 @@ void WindowTimers::KillAll() {
     }
 }
 
-bool WindowTimers::IsActive(unsigned id) const {
-    return id >= 1 && id <= Count && Timers[id - 1].isActive();
-}
-
 unsigned WindowTimers::IdOf(int qtTimerId) const {
     for (unsigned index = 0; index < Count; ++index) {
         if (Timers[index].isActive() && Timers[index].timerId() == qtTimerId) {

@@ -17,7 +17,6 @@ public:
     unsigned Set(unsigned id, int periodMs);
     void Kill(unsigned id);
     void KillAll();
-    bool IsActive(unsigned id) const;
 
     // The id whose Qt timer fired, or 0 when it is none of these.
     unsigned IdOf(int qtTimerId) const;

@@ -27,7 +27,7 @@ public:
         , Scale(QStringLiteral("scale"),
                 tr("Show the board at <N> times its size (1 to %1).").arg(MaximumScale),
                 QStringLiteral("N"))
-        , HelpViewer(QString::fromLatin1(HelpViewerOption), tr("Show the help page <URL>."),
+        , HelpViewer(QString::fromLatin1(HelpViewerOptionName), tr("Show the help page <URL>."),
                      QStringLiteral("URL")) {
         HelpViewer.setFlags(QCommandLineOption::HiddenFromHelp);
         // Qt's options are single-dash words; they must not read as bundles of -h and -v.

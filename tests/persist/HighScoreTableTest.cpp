@@ -46,8 +46,7 @@ TEST_F(HighScoreTableTest, FreshTablesReadAsAnonymousAndSaveAllElevenValues) {
 
 TEST_F(HighScoreTableTest, EighteenTablesAreIndependentAndShareTheLastName) {
     auto name = [](int type, int colors) {
-        return u"T" + std::u16string(1, char16_t(u'0' + type)) +
-               std::u16string(1, char16_t(u'0' + colors));
+        return std::u16string{u'T', char16_t(u'0' + type), char16_t(u'0' + colors)};
     };
     for (std::int16_t type = 0; type < 3; ++type) {
         for (std::int32_t colors = 3; colors <= 8; ++colors) {

@@ -23,7 +23,7 @@ TEST(ResourceLink, EveryBitmapLoadsWithItsSize) {
                    {128, 64, 15, 16},
                    {133, 240, 270, 256}};
     for (const auto& b : bitmaps) {
-        const QImage image(pebblix::bitmapResourcePath(b.id));
+        const QImage image(ResourcePaths::BitmapPath(b.id));
         ASSERT_FALSE(image.isNull()) << b.id;
         EXPECT_EQ(image.size(), QSize(b.width, b.height)) << b.id;
         EXPECT_EQ(image.colorCount(), b.colours) << b.id;
@@ -36,7 +36,7 @@ TEST(ResourceLink, EveryWaveIsThereWithItsSize) {
         qint64 size;
     } waves[] = {{123, 32690}, {125, 2516}, {126, 64200}, {127, 7180}, {128, 1130}};
     for (const auto& w : waves) {
-        QFile file(pebblix::waveResourcePath(w.id));
+        QFile file(ResourcePaths::WavePath(w.id));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << w.id;
         EXPECT_EQ(file.size(), w.size) << w.id;
         EXPECT_EQ(file.read(4), QByteArray("RIFF")) << w.id;
@@ -44,7 +44,7 @@ TEST(ResourceLink, EveryWaveIsThereWithItsSize) {
 }
 
 TEST(ResourceLink, IconsAreThere) {
-    const QStringList paths = pebblix::iconResourcePaths();
+    const QStringList paths = ResourcePaths::IconPaths();
     ASSERT_EQ(paths.size(), 6);
     const int sizes[] = {16, 32, 48, 64, 128, 256};
     for (int i = 0; i < 6; ++i) {

@@ -1,7 +1,7 @@
 #include "persist/HighScoreTable.h"
+#include "resources/ResourceIds.h"
 #include "tests/ui/GameWindowFixture.h"
 #include "ui/CommandIds.h"
-#include "ui/SoundEffects.h"
 #include "ui/dialogs/ChampionDialog.h"
 #include "ui/dialogs/HighScoresDialog.h"
 #include "ui/dialogs/OptionsDialog.h"

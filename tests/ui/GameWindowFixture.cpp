@@ -4,12 +4,22 @@
 #include "ui/ClientArea.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+bool TimerRuns(MainFrame& frame, unsigned id) {
+    for (const auto& timer : QAbstractEventDispatcher::instance()->registeredTimers(&frame)) {
+        if (frame.Timers.IdOf(timer.timerId) == id) {
+            return true;
+        }
+    }
+    return false;
+}
 
 void Press(QDialog& dialog, QDialogButtonBox::StandardButton button) {
     auto* buttons = dialog.findChild<QDialogButtonBox*>();

@@ -34,6 +34,9 @@ protected:
     }
 };
 
+// Whether the window's timer `id` (1 to 4) is running.
+bool TimerRuns(MainFrame& frame, unsigned id);
+
 // What a player does with one modal window.
 using ModalAnswer = std::function<void(QWidget&)>;
 

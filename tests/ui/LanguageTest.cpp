@@ -55,8 +55,8 @@ protected:
         for (QAction* action : frame.findChildren<QAction*>())
             texts << action->text() << action->statusTip();
         const BoardSkin& skin = *frame.Context->Skin; // the board and the next balls, at scale 1
-        pictures = {frame.Client()->grab(skin.BoardRect.ToQRect()).toImage(),
-                    frame.Client()->grab(skin.NextRect.ToQRect()).toImage()};
+        pictures = {frame.Client()->grab(ToQRect(skin.BoardRect)).toImage(),
+                    frame.Client()->grab(ToQRect(skin.NextRect)).toImage()};
         const ModalAnswer look = [&texts](QWidget& dialog) {
             texts += ShownTexts(dialog);
             static_cast<QDialog&>(dialog).reject();
@@ -85,7 +85,7 @@ TEST_F(LanguageTest, EachLanguageShowsItsOwnWordsInFullAroundTheSameBoard) {
         EXPECT_EQ(shown, expected);
         EXPECT_FALSE(shown.contains("&Game") || shown.contains("Cancel")); // the game's, Qt's
         EXPECT_EQ(pictures, english);
-        const int room = Frame->Context->Skin->ScoreRect.ToQRect().width(); // of the board's labels
+        const int room = ToQRect(Frame->Context->Skin->ScoreRect).width(); // of the board's labels
         for (const QString& label :
              {BoardPainter::tr("Score %1").arg(99999), BoardPainter::tr("NumOfEmpty %1").arg(81),
               Translated("Lines"), Translated("Squares"), Translated("Blocks")})

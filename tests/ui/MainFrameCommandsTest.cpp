@@ -42,7 +42,7 @@ TEST_F(GameWindowTest, CommandBarHasTheGameMenuToolbarAndDone) {
                                   "High Scores...", "&About...", "Exit"}));
 
     QList<int> buttons;
-    for (QAction* button : frame.CommandBar.ToolBar()->actions()) {
+    for (QAction* button : frame.findChild<QToolBar*>()->actions()) {
         buttons << (button->isSeparator() ? 0 : button->data().toInt());
         EXPECT_TRUE(button->isSeparator() || !button->icon().isNull());
     }
@@ -79,7 +79,7 @@ TEST_F(GameWindowTest, NewGameAsksWhileTheGameIsOpen) {
     EXPECT_TRUE(asked);
     EXPECT_EQ(Board().Cells, cells);
     EXPECT_EQ(Board().Selection, (CellPoint{3, 3}));
-    EXPECT_TRUE(frame.Timers.IsActive(SelectionTimerId));
+    EXPECT_TRUE(TimerRuns(frame, SelectionTimerId));
     EXPECT_EQ(frame.Context->Settings.GetGameType(), 0);
     EXPECT_EQ(frame.Context->CurrentType, 0);
 

@@ -1,7 +1,7 @@
+#include "resources/ResourceIds.h"
 #include "tests/ui/GameWindowFixture.h"
 #include "ui/ClientArea.h"
 #include "ui/CommandIds.h"
-#include "ui/SoundEffects.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -23,7 +23,7 @@ TEST_F(GameWindowTest, StartUpPlaysTwiceAndRevealsThreeBallsAfterFiveTicks) {
     EXPECT_EQ(frame.AnimationState, Appearing);
     EXPECT_EQ(CountCells(IsMarked), 3);
     EXPECT_EQ(CountCells(IsBall), 0);
-    EXPECT_TRUE(frame.Timers.IsActive(AppearanceTimerId));
+    EXPECT_TRUE(TimerRuns(frame, AppearanceTimerId));
 
     for (int tick = 1; tick <= 4; ++tick) {
         frame.OnTimer(AppearanceTimerId);
@@ -33,7 +33,7 @@ TEST_F(GameWindowTest, StartUpPlaysTwiceAndRevealsThreeBallsAfterFiveTicks) {
     }
     frame.OnTimer(AppearanceTimerId);
     EXPECT_EQ(frame.AnimationState, Idle);
-    EXPECT_FALSE(frame.Timers.IsActive(AppearanceTimerId));
+    EXPECT_FALSE(TimerRuns(frame, AppearanceTimerId));
     EXPECT_EQ(CountCells(IsMarked), 0);
     EXPECT_EQ(CountCells(IsBall), 3);
     EXPECT_EQ(Board().TurnState, GameBoard::CheckMove);
@@ -101,7 +101,7 @@ TEST_F(GameWindowTest, SelectionBouncesAndMovesToAnotherBall) {
     TapCell(2, 2);
     EXPECT_EQ(Board().Selection, (CellPoint{2, 2}));
     EXPECT_EQ(frame.SelectionTimer, SelectionTimerId);
-    EXPECT_TRUE(frame.Timers.IsActive(SelectionTimerId));
+    EXPECT_TRUE(TimerRuns(frame, SelectionTimerId));
 
     frame.Context->SelectionFrame = 0;
     frame.OnTimer(SelectionTimerId);
@@ -115,7 +115,7 @@ TEST_F(GameWindowTest, SelectionBouncesAndMovesToAnotherBall) {
     EXPECT_EQ(Board().Selection, (CellPoint{6, 6}));
     TapCell(6, 6);
     EXPECT_EQ(Board().Selection, (CellPoint{6, 6}));
-    EXPECT_TRUE(frame.Timers.IsActive(SelectionTimerId));
+    EXPECT_TRUE(TimerRuns(frame, SelectionTimerId));
     EXPECT_EQ(Sound.Played.size(), 1u);
 }
 
@@ -132,7 +132,7 @@ TEST_F(GameWindowTest, UnreachableTargetChangesNothing) {
     EXPECT_EQ(Board().PathLength, -1);
     EXPECT_EQ(Cell(0, 0), 1);
     EXPECT_EQ(frame.AnimationState, Idle);
-    EXPECT_TRUE(frame.Timers.IsActive(SelectionTimerId));
+    EXPECT_TRUE(TimerRuns(frame, SelectionTimerId));
     EXPECT_TRUE(Sound.Played.empty());
 
     // An empty cell with nothing selected does nothing either.
@@ -152,7 +152,7 @@ TEST_F(GameWindowTest, ThreeStepMoveTickByTick) {
     EXPECT_EQ(frame.AnimationState, Moving);
     EXPECT_EQ(Board().PathLength, 3);
     EXPECT_EQ(frame.Context->PathStep, 0);
-    EXPECT_FALSE(frame.Timers.IsActive(SelectionTimerId));
+    EXPECT_FALSE(TimerRuns(frame, SelectionTimerId));
     EXPECT_EQ(frame.AnimationTimer, MoveTimerId);
     EXPECT_EQ(Cell(4, 4), 2);
     EXPECT_EQ(Board().Selection.Column, 4);
@@ -171,7 +171,7 @@ TEST_F(GameWindowTest, ThreeStepMoveTickByTick) {
     EXPECT_EQ(Cell(4, 7), 2);
     EXPECT_EQ(Board().PathLength, -1);
     EXPECT_EQ(frame.Context->PathStep, 0);
-    EXPECT_FALSE(frame.Timers.IsActive(MoveTimerId));
+    EXPECT_FALSE(TimerRuns(frame, MoveTimerId));
     // The spawn after the move: three new balls blink in.
     EXPECT_EQ(frame.AnimationState, Appearing);
     EXPECT_EQ(CountCells(IsMarked), 3);
@@ -216,7 +216,7 @@ TEST_F(GameWindowTest, FigureBlinksFiveTicksThenVanishes) {
     }
     frame.OnTimer(RemovalTimerId);
     EXPECT_EQ(frame.AnimationState, Idle);
-    EXPECT_FALSE(frame.Timers.IsActive(RemovalTimerId));
+    EXPECT_FALSE(TimerRuns(frame, RemovalTimerId));
     EXPECT_EQ(CountCells(IsMarked), 0);
     // A scoring move brings no new balls.
     EXPECT_EQ(CountCells(IsBall), 1);
@@ -275,7 +275,7 @@ TEST_F(GameWindowTest, NewGameDuringAMoveDropsTheOldMove) {
     bool asked = false;
     AnswerModal([&] { frame.OnCommand(CommandNewSquares); }, QMessageBox::Yes, &asked);
     EXPECT_TRUE(asked);
-    EXPECT_FALSE(frame.Timers.IsActive(MoveTimerId));
+    EXPECT_FALSE(TimerRuns(frame, MoveTimerId));
     EXPECT_EQ(frame.Context->PathStep, 0);
     EXPECT_EQ(Board().GameType, 1);
     // The new game is only its own first three balls, blinking in.
@@ -295,7 +295,7 @@ TEST_F(GameWindowTest, DeactivationDropsTheSelection) {
     QEvent deactivate(QEvent::WindowDeactivate);
     QCoreApplication::sendEvent(&frame, &deactivate);
     EXPECT_EQ(Board().Selection.Column, -1);
-    EXPECT_FALSE(frame.Timers.IsActive(SelectionTimerId));
+    EXPECT_FALSE(TimerRuns(frame, SelectionTimerId));
 
     // Deactivated after the move started but before its first tick: the ball still travels
     // from where it stood.

@@ -5,9 +5,11 @@
 // OUTPUT_FOLDER receives bitmaps/{110,111,122,128,133}.bmp, waves/{123,125,126,127,128}.wav and
 // icons/pebblix-{16,32,48,64,128,256}.png with icons/pebblix.svg. With --preview, FILE receives
 // a PNG of a composed sample board. The same source always gives byte-identical files.
-#include "tools/assetgen/art.h"
-#include "tools/assetgen/files.h"
-#include "tools/assetgen/sound.h"
+#include "resources/ResourceIds.h"
+#include "resources/ResourcePaths.h"
+#include "tools/assetgen/Art.h"
+#include "tools/assetgen/FileFormats.h"
+#include "tools/assetgen/Sound.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,22 +21,24 @@
 #error "PEBBLIX_VERSION must be defined (CMake passes the project version)"
 #endif
 
-using namespace assetgen;
+using namespace AssetGen;
 
 namespace {
 
-void writeAll(const QString& out) {
-    writeFile(out + "/bitmaps/110.bmp", encodeBmp(ballSprites(), 8));
-    writeFile(out + "/bitmaps/111.bmp", encodeBmp(boardPicture(), 8));
-    writeFile(out + "/bitmaps/122.bmp", encodeBmp(pathSprites(), 8));
-    writeFile(out + "/bitmaps/128.bmp", encodeBmp(toolbarStrip(), 4));
-    writeFile(out + "/bitmaps/133.bmp",
-              encodeBmp(aboutPicture(QStringLiteral(PEBBLIX_VERSION)), 8));
-    for (const SoundFile& sound : soundFiles())
-        writeFile(out + QString("/waves/%1.wav").arg(sound.resource), waveFile(sound));
-    for (int size : {16, 32, 48, 64, 128, 256})
-        writeFile(out + QString("/icons/pebblix-%1.png").arg(size), encodePng(appIcon(size)));
-    writeFile(out + "/icons/pebblix.svg", appIconSvg());
+void WriteAll(const QString& out) {
+    const auto writeBitmap = [&out](int id, const QImage& image, int bitsPerPixel) {
+        WriteFile(out + "/" + ResourcePaths::BitmapFile(id), EncodeBmp(image, bitsPerPixel));
+    };
+    writeBitmap(BallSpritesBitmap, BallSprites(), 8);
+    writeBitmap(BackgroundBitmap, BoardPicture(), 8);
+    writeBitmap(PathSpritesBitmap, PathSprites(), 8);
+    writeBitmap(ToolbarBitmap, ToolbarStrip(), 4);
+    writeBitmap(AboutBitmap, AboutPicture(QStringLiteral(PEBBLIX_VERSION)), 8);
+    for (const SoundFile& sound : SoundFiles())
+        WriteFile(out + "/" + ResourcePaths::WaveFile(sound.Resource), WaveFileBytes(sound));
+    for (int size : ResourcePaths::IconSizes)
+        WriteFile(out + "/" + ResourcePaths::IconFile(size), EncodePng(AppIcon(size)));
+    WriteFile(out + "/" + ResourcePaths::IconSvgFile(), AppIconSvg());
 }
 
 } // namespace
@@ -53,9 +57,9 @@ int main(int argc, char** argv) {
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
     try {
-        writeAll(parser.positionalArguments().constFirst());
+        WriteAll(parser.positionalArguments().constFirst());
         if (parser.isSet(preview))
-            writeFile(parser.value(preview), encodePng(boardPreview(2)));
+            WriteFile(parser.value(preview), EncodePng(BoardPreview(2)));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "pebblix-assetgen: %s\n", e.what());
         return 1;

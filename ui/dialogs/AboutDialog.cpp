@@ -1,26 +1,21 @@
 #include "ui/dialogs/AboutDialog.h"
 
+#include "resources/ResourceIds.h"
 #include "resources/ResourcePaths.h"
 
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 
-namespace {
-
-constexpr int AboutPicture = 133;
-
-} // namespace
-
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent) {
-    ui.setupUi(this);
+    Form.setupUi(this);
 }
 
 void AboutDialog::paintEvent(QPaintEvent*) {
     // Loaded for this paint only: the dialog is rarely shown and keeps nothing between paints.
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), QImage(pebblix::bitmapResourcePath(AboutPicture)));
+    painter.drawImage(QPoint(0, 0), QImage(ResourcePaths::BitmapPath(AboutBitmap)));
 }
 
 void AboutDialog::keyPressEvent(QKeyEvent* event) {

@@ -17,5 +17,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    Ui::AboutDialog ui;
+    Ui::AboutDialog Form;
 };

@@ -21,5 +21,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Ui::ChampionDialog ui;
+    Ui::ChampionDialog Form;
 };

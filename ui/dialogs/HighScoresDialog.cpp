@@ -1,7 +1,9 @@
 #include "ui/dialogs/HighScoresDialog.h"
 
+#include "engine/GameBoard.h"
 #include "persist/HighScoreTable.h"
 #include "platform/StringTable.h"
+#include "resources/ResourceIds.h"
 #include "ui/GameContext.h"
 #include "ui/dialogs/NameEditDelegate.h"
 
@@ -9,11 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-constexpr unsigned FirstGameTypeString = 61404;
-constexpr int GameTypeCount = 3;
-constexpr int FewestColors = 3;
-constexpr int MostColors = 8;
 
 constexpr Qt::Alignment NumberAlignment = Qt::AlignRight | Qt::AlignVCenter;
 
@@ -23,43 +20,43 @@ HighScoresDialog::HighScoresDialog(const GameContext& context, QWidget* parent)
     : QDialog(parent)
     , ShownColors(context.ColorCount)
     , ShownType(context.CurrentType) {
-    ui.setupUi(this);
+    Form.setupUi(this);
 
-    for (int colors = FewestColors; colors <= MostColors; ++colors)
-        ui.colorTabs1015->addTab(QString::number(colors));
+    for (int colors = GameBoard::MinColorCount; colors <= GameBoard::MaxColorCount; ++colors)
+        Form.colorTabs1015->addTab(QString::number(colors));
     for (int type = 0; type < GameTypeCount; ++type)
-        ui.typeTabs1017->addTab(LoadResourceString(FirstGameTypeString + type));
+        Form.typeTabs1017->addTab(LoadResourceString(LinesString + type));
 
-    QHeaderView& columns = *ui.scoreList1014->header();
+    QHeaderView& columns = *Form.scoreList1014->header();
     columns.moveSection(ScoreListView::RankColumn, 0);
     columns.setSectionResizeMode(ScoreListView::NameColumn, QHeaderView::Stretch);
     columns.setSectionResizeMode(ScoreListView::RankColumn, QHeaderView::ResizeToContents);
     columns.setSectionResizeMode(ScoreListView::ScoreColumn, QHeaderView::ResizeToContents);
 
     // A pair outside the tab ranges has no tab to select; the list still shows its table.
-    ui.typeTabs1017->setCurrentIndex(ShownType);
-    ui.colorTabs1015->setCurrentIndex(ShownColors - FewestColors);
+    Form.typeTabs1017->setCurrentIndex(ShownType);
+    Form.colorTabs1015->setCurrentIndex(ShownColors - GameBoard::MinColorCount);
     FillList();
 
     // Exactly the five rows, without scrolling.
-    ui.scoreList1014->setFixedHeight(HighScoreTable::EntryCount *
-                                         ui.scoreList1014->sizeHintForRow(0) +
-                                     2 * ui.scoreList1014->frameWidth());
+    Form.scoreList1014->setFixedHeight(HighScoreTable::EntryCount *
+                                           Form.scoreList1014->sizeHintForRow(0) +
+                                       2 * Form.scoreList1014->frameWidth());
 
     // A click on the tab that looks selected while the shown pair lies outside the tab ranges
     // changes no tab, yet it is the player's choice of that table.
-    connect(ui.typeTabs1017, &QTabBar::currentChanged, this, &HighScoresDialog::ShowTypeTab);
-    connect(ui.typeTabs1017, &QTabBar::tabBarClicked, this, &HighScoresDialog::ShowTypeTab);
-    connect(ui.colorTabs1015, &QTabBar::currentChanged, this, &HighScoresDialog::ShowColorTab);
-    connect(ui.colorTabs1015, &QTabBar::tabBarClicked, this, &HighScoresDialog::ShowColorTab);
+    connect(Form.typeTabs1017, &QTabBar::currentChanged, this, &HighScoresDialog::ShowTypeTab);
+    connect(Form.typeTabs1017, &QTabBar::tabBarClicked, this, &HighScoresDialog::ShowTypeTab);
+    connect(Form.colorTabs1015, &QTabBar::currentChanged, this, &HighScoresDialog::ShowColorTab);
+    connect(Form.colorTabs1015, &QTabBar::tabBarClicked, this, &HighScoresDialog::ShowColorTab);
 
     // The form cannot name the button box's buttons in its tab order: OK, Cancel, then the list
     // and the tabs. The order comes round right; OK is where it starts.
-    ui.buttonBox->button(QDialogButtonBox::Ok)->setFocus();
+    Form.buttonBox->button(QDialogButtonBox::Ok)->setFocus();
 
-    auto* names = new NameEditDelegate(ui.scoreList1014);
-    ui.scoreList1014->setItemDelegate(names);
-    connect(names, &NameEditDelegate::nameEdited, this, &HighScoresDialog::StoreName);
+    auto* names = new NameEditDelegate(Form.scoreList1014);
+    Form.scoreList1014->setItemDelegate(names);
+    connect(names, &NameEditDelegate::NameEdited, this, &HighScoresDialog::StoreName);
     connect(names, &QAbstractItemDelegate::closeEditor, this, &HighScoresDialog::EndNameEdit);
 }
 
@@ -71,14 +68,14 @@ void HighScoresDialog::ShowTypeTab(int tab) {
 }
 
 void HighScoresDialog::ShowColorTab(int tab) {
-    if (tab < 0 || tab + FewestColors == ShownColors)
+    if (tab < 0 || tab + GameBoard::MinColorCount == ShownColors)
         return;
-    ShownColors = tab + FewestColors;
+    ShownColors = tab + GameBoard::MinColorCount;
     FillList();
 }
 
 void HighScoresDialog::FillList() {
-    ui.scoreList1014->clear();
+    Form.scoreList1014->clear();
     const HighScoreTable table(static_cast<std::int16_t>(ShownType), ShownColors);
     QList<QTreeWidgetItem*> rows;
     for (int i = 0; i < HighScoreTable::EntryCount; ++i) {
@@ -97,7 +94,7 @@ void HighScoresDialog::FillList() {
         row->setFlags(row->flags() | Qt::ItemIsEditable);
         rows.append(row);
     }
-    ui.scoreList1014->addTopLevelItems(rows);
+    Form.scoreList1014->addTopLevelItems(rows);
 }
 
 void HighScoresDialog::StoreName(int row, const QString& name) {
@@ -108,5 +105,5 @@ void HighScoresDialog::StoreName(int row, const QString& name) {
 
 void HighScoresDialog::EndNameEdit() {
     FillList();
-    ui.scoreList1014->setFocus();
+    Form.scoreList1014->setFocus();
 }

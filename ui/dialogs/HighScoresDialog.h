@@ -26,5 +26,5 @@ private:
     void StoreName(int row, const QString& name);
     void EndNameEdit();
 
-    Ui::HighScoresDialog ui;
+    Ui::HighScoresDialog Form;
 };

@@ -15,5 +15,5 @@ QWidget* NameEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
 void NameEditDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
                                     const QModelIndex& index) const {
     if (auto* line = qobject_cast<QLineEdit*>(editor))
-        emit nameEdited(index.row(), line->text());
+        emit NameEdited(index.row(), line->text());
 }

@@ -2,7 +2,7 @@
 
 #include <QStyledItemDelegate>
 
-// Edits a name in place. A finished edit is handed on through nameEdited instead of being
+// Edits a name in place. A finished edit is handed on through NameEdited instead of being
 // written into the list, which shows only what has been stored.
 class NameEditDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -16,5 +16,5 @@ public:
                       const QModelIndex& index) const override;
 
 signals:
-    void nameEdited(int row, const QString& name) const;
+    void NameEdited(int row, const QString& name) const;
 };

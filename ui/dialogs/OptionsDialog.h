@@ -25,5 +25,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Ui::OptionsDialog ui;
+    Ui::OptionsDialog Form;
 };

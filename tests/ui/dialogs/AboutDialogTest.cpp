@@ -7,7 +7,7 @@
 #include <QTest>
 
 TEST(AboutDialog, ItsFaceIsTheAboutPictureUnderItsCaption) {
-    const QImage picture(pebblix::bitmapResourcePath(133));
+    const QImage picture(ResourcePaths::BitmapPath(133));
     ASSERT_EQ(picture.size(), QSize(240, 270));
 
     AboutDialog dialog;

@@ -1,4 +1,4 @@
-#include "tools/assetgen/files.h"
+#include "tools/assetgen/FileFormats.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -7,21 +7,21 @@
 #include <QImageWriter>
 #include <stdexcept>
 
-namespace assetgen {
+namespace AssetGen {
 
 namespace {
 
-void put16(QByteArray& out, std::uint32_t v) {
+void Put16(QByteArray& out, std::uint32_t v) {
     out.append(static_cast<char>(v & 0xff));
     out.append(static_cast<char>((v >> 8) & 0xff));
 }
 
-void put32(QByteArray& out, std::uint32_t v) {
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
+void Put32(QByteArray& out, std::uint32_t v) {
+    Put16(out, v & 0xffff);
+    Put16(out, v >> 16);
 }
 
-void putId(QByteArray& out, const std::string& id) {
+void PutId(QByteArray& out, const std::string& id) {
     if (id.size() != 4)
         throw std::runtime_error("chunk id must have four characters");
     out.append(id.data(), 4);
@@ -29,7 +29,7 @@ void putId(QByteArray& out, const std::string& id) {
 
 } // namespace
 
-QByteArray encodeBmp(const QImage& image, int bits) {
+QByteArray EncodeBmp(const QImage& image, int bits) {
     if (image.format() != QImage::Format_Indexed8 || image.colorCount() != (1 << bits))
         throw std::runtime_error("a BMP needs a palette image with 16 or 256 colours");
     QImage withResolution = image;
@@ -43,31 +43,31 @@ QByteArray encodeBmp(const QImage& image, int bits) {
     return out;
 }
 
-QByteArray encodeWav(const std::vector<std::uint8_t>& data, int bits, int rate,
+QByteArray EncodeWav(const std::vector<std::uint8_t>& data, int bits, int rate,
                      const std::vector<InfoTag>& tags, std::size_t fileSize) {
     if (data.size() % 2 != 0)
         throw std::runtime_error("odd sample data size");
     const int blockAlign = bits / 8;
     QByteArray out;
     out.append("RIFF", 4);
-    put32(out, 0); // filled in below
+    Put32(out, 0); // filled in below
     out.append("WAVE", 4);
     out.append("fmt ", 4);
-    put32(out, 16);
-    put16(out, 1); // PCM
-    put16(out, 1); // mono
-    put32(out, static_cast<std::uint32_t>(rate));
-    put32(out, static_cast<std::uint32_t>(rate * blockAlign));
-    put16(out, static_cast<std::uint32_t>(blockAlign));
-    put16(out, static_cast<std::uint32_t>(bits));
+    Put32(out, 16);
+    Put16(out, 1); // PCM
+    Put16(out, 1); // mono
+    Put32(out, static_cast<std::uint32_t>(rate));
+    Put32(out, static_cast<std::uint32_t>(rate * blockAlign));
+    Put16(out, static_cast<std::uint32_t>(blockAlign));
+    Put16(out, static_cast<std::uint32_t>(bits));
     out.append("data", 4);
-    put32(out, static_cast<std::uint32_t>(data.size()));
+    Put32(out, static_cast<std::uint32_t>(data.size()));
     out.append(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
     if (!tags.empty()) {
         QByteArray list;
         list.append("INFO", 4);
         for (std::size_t i = 0; i < tags.size(); ++i) {
-            QByteArray text(tags[i].text.data(), static_cast<qsizetype>(tags[i].text.size()));
+            QByteArray text(tags[i].Text.data(), static_cast<qsizetype>(tags[i].Text.size()));
             text.append('\0');
             if (i + 1 == tags.size() && fileSize != 0) {
                 // Everything still missing goes into the last tag, as zero bytes after its text.
@@ -77,14 +77,14 @@ QByteArray encodeWav(const std::vector<std::uint8_t>& data, int bits, int rate,
                 text.append(
                     QByteArray(static_cast<qsizetype>(fileSize - used) - text.size(), '\0'));
             }
-            putId(list, tags[i].id);
-            put32(list, static_cast<std::uint32_t>(text.size()));
+            PutId(list, tags[i].Id);
+            Put32(list, static_cast<std::uint32_t>(text.size()));
             list.append(text);
             if (text.size() % 2 != 0)
                 list.append('\0');
         }
         out.append("LIST", 4);
-        put32(out, static_cast<std::uint32_t>(list.size()));
+        Put32(out, static_cast<std::uint32_t>(list.size()));
         out.append(list);
     }
     const auto riffSize = static_cast<std::uint32_t>(out.size() - 8);
@@ -95,7 +95,7 @@ QByteArray encodeWav(const std::vector<std::uint8_t>& data, int bits, int rate,
     return out;
 }
 
-QByteArray encodePng(const QImage& imageIn) {
+QByteArray EncodePng(const QImage& imageIn) {
     QImage image = imageIn.convertToFormat(QImage::Format_ARGB32);
     image.setDotsPerMeterX(2835);
     image.setDotsPerMeterY(2835);
@@ -109,11 +109,11 @@ QByteArray encodePng(const QImage& imageIn) {
     return out;
 }
 
-void writeFile(const QString& path, const QByteArray& data) {
+void WriteFile(const QString& path, const QByteArray& data) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-} // namespace assetgen
+} // namespace AssetGen

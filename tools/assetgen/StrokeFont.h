@@ -7,21 +7,21 @@
 #include <QString>
 #include <initializer_list>
 
-namespace assetgen {
+namespace AssetGen {
 
 // Continues `path` through `points`, starting a new stroke at the first.
-void addPolyline(QPainterPath& path, std::initializer_list<QPointF> points);
+void AddPolyline(QPainterPath& path, std::initializer_list<QPointF> points);
 
 // The outline of a stroke of `width` along `centreLine`, with round caps and joins: the pen of
 // this font and of every drawn line of the artwork.
-QPainterPath roundStroke(const QPainterPath& centreLine, double width);
+QPainterPath RoundStroke(const QPainterPath& centreLine, double width);
 
 // The advance of `text` in glyph units (without the spacing after the last glyph).
-double strokeFontWidth(const QString& text);
+double StrokeFontWidth(const QString& text);
 
 // The outline of `text` (throws for a character the font does not have) drawn with round strokes of
 // `weight` glyph units, placed with its baseline's left end at `origin` and scaled by `scale`
 // pixels per glyph unit.
-QPainterPath strokeFontOutline(const QString& text, double weight, QPointF origin, double scale);
+QPainterPath StrokeFontOutline(const QString& text, double weight, QPointF origin, double scale);
 
-} // namespace assetgen
+} // namespace AssetGen
