@@ -21,8 +21,8 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-# dpkg-shlibdeps names exactly the libraries the program links; Qt's platform and multimedia
-# plugins come with those Qt packages. Fonts are loaded at run time, so they are named here.
+# dpkg-shlibdeps names exactly the libraries the program links; Qt's platform plugins come
+# with those Qt packages. Fonts are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
 

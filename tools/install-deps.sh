@@ -4,9 +4,11 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
+  qt6-base-dev qt6-base-dev-tools
+  libpulse-dev # the game plays its sounds on the desktop's sound server
   libsqlite3-dev sqlite3
-  pulseaudio pulseaudio-utils imagemagick # the end-to-end test's sound server, recorder, screenshots
+  # The end-to-end test's two sound servers (with a private session bus), recorder, screenshots
+  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus-daemon imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xdotool libxcb1-dev libxcb-damage0-dev

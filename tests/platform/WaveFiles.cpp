@@ -1,67 +1,53 @@
 #include "WaveFiles.h"
 
 #include <QFile>
+#include <QtEndian>
 
 namespace {
 
-void AppendLittleEndian(QByteArray& bytes, quint32 value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.append(char((value >> (8 * i)) & 0xFF));
-    }
+QByteArray LittleEndian(quint32 value, int size) {
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes.left(size);
 }
 
 } // namespace
 
 QByteArray RiffChunk(QByteArrayView id, QByteArrayView body) {
-    QByteArray chunk = id.toByteArray();
-    AppendLittleEndian(chunk, quint32(body.size()), 4);
-    chunk.append(body);
-    if (body.size() % 2 != 0) {
-        chunk.append('\0');
-    }
-    return chunk;
+    const QByteArray chunk = id.toByteArray() + LittleEndian(body.size(), 4) + body.toByteArray();
+    return body.size() % 2 == 0 ? chunk : chunk + '\0';
 }
 
 QByteArray PcmFormatChunk(int channels, int sampleRate, int bitsPerSample, int formatTag) {
     const int blockAlign = channels * bitsPerSample / 8;
-    QByteArray body;
-    AppendLittleEndian(body, quint32(formatTag), 2);
-    AppendLittleEndian(body, quint32(channels), 2);
-    AppendLittleEndian(body, quint32(sampleRate), 4);
-    AppendLittleEndian(body, quint32(sampleRate * blockAlign), 4);
-    AppendLittleEndian(body, quint32(blockAlign), 2);
-    AppendLittleEndian(body, quint32(bitsPerSample), 2);
-    return RiffChunk("fmt ", body);
+    return RiffChunk("fmt ", LittleEndian(formatTag, 2) + LittleEndian(channels, 2) +
+                                 LittleEndian(sampleRate, 4) +
+                                 LittleEndian(sampleRate * blockAlign, 4) +
+                                 LittleEndian(blockAlign, 2) + LittleEndian(bitsPerSample, 2));
 }
 
 QByteArray RiffWave(QByteArrayView chunks) {
-    QByteArray file("RIFF");
-    AppendLittleEndian(file, quint32(4 + chunks.size()), 4);
-    file.append("WAVE");
-    file.append(chunks);
-    return file;
+    return "RIFF" + LittleEndian(4 + chunks.size(), 4) + "WAVE" + chunks.toByteArray();
 }
 
-QByteArray MonoWave8(const std::vector<unsigned char>& samples) {
-    const QByteArray data(reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size()));
-    return RiffWave(PcmFormatChunk(1, 11025, 8) + RiffChunk("data", data));
+QByteArray LittleEndian16(const std::vector<qint16>& samples) {
+    QByteArray bytes;
+    for (const qint16 sample : samples) {
+        bytes += LittleEndian(quint16(sample), 2);
+    }
+    return bytes;
 }
 
 QByteArray MonoWave16(const std::vector<qint16>& samples) {
     return RiffWave(PcmFormatChunk(1, 11025, 16) + RiffChunk("data", LittleEndian16(samples)));
 }
 
-QByteArray LittleEndian16(const std::vector<qint16>& samples) {
-    QByteArray bytes;
-    for (const qint16 sample : samples) {
-        AppendLittleEndian(bytes, quint16(sample), 2);
-    }
-    return bytes;
+QByteArray MonoWave8(QByteArrayView stored) {
+    return RiffWave(PcmFormatChunk(1, 11025, 8) + RiffChunk("data", stored));
 }
 
 QByteArray NativeSamples(const std::vector<qint16>& samples) {
-    return QByteArray(reinterpret_cast<const char*>(samples.data()),
-                      qsizetype(samples.size() * sizeof(qint16)));
+    return {reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size() * 2)};
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
