@@ -7,8 +7,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   libpulse-dev # the game plays its sounds on the desktop's sound server
   libsqlite3-dev sqlite3
-  # The end-to-end test's two sound servers (with a private session bus), recorder, screenshots
-  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus-daemon imagemagick
+  # The end-to-end test's two sound servers (with a private session bus), recorder and listener
+  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus-daemon python3
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xdotool libxcb1-dev libxcb-damage0-dev

@@ -1,18 +1,54 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
-#include <QString>
+#include <QFile>
+#include <QtEndian>
 #include <vector>
 
 // RIFF wave files put together byte by byte, well-formed or not, as the tests need them.
-QByteArray RiffChunk(QByteArrayView id, QByteArrayView body);
-QByteArray PcmFormatChunk(int channels, int sampleRate, int bitsPerSample, int formatTag = 1);
-QByteArray RiffWave(QByteArrayView chunks);
-QByteArray LittleEndian16(const std::vector<qint16>& samples);
-// Mono 11025 Hz waves of 16-bit samples, or of 8-bit ones as stored.
-QByteArray MonoWave16(const std::vector<qint16>& samples);
-QByteArray MonoWave8(QByteArrayView stored);
-// The samples as a clip holds them.
-QByteArray NativeSamples(const std::vector<qint16>& samples);
-void WriteFile(const QString& path, const QByteArray& bytes);
+inline QByteArray LittleEndian(quint32 value, int size) {
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes.left(size);
+}
+
+inline QByteArray RiffChunk(QByteArrayView id, QByteArrayView body) {
+    const QByteArray chunk = id.toByteArray() + LittleEndian(body.size(), 4) + body.toByteArray();
+    return body.size() % 2 == 0 ? chunk : chunk + '\0';
+}
+
+inline QByteArray PcmFormat(int channels, int rate, int bits, int tag = 1) {
+    return RiffChunk("fmt ", LittleEndian(tag, 2) + LittleEndian(channels, 2) +
+                                 LittleEndian(rate, 4) +
+                                 LittleEndian(rate * channels * bits / 8, 4) +
+                                 LittleEndian(channels * bits / 8, 2) + LittleEndian(bits, 2));
+}
+
+inline QByteArray RiffWave(QByteArrayView chunks) {
+    return "RIFF" + LittleEndian(4 + chunks.size(), 4) + "WAVE" + chunks.toByteArray();
+}
+
+// Mono 11025 Hz waves of 16-bit samples (as a clip holds them), or of 8-bit ones as stored.
+inline QByteArray Samples16(const std::vector<qint16>& samples) {
+    return {reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size() * 2)};
+}
+inline QByteArray LittleEndian16(const std::vector<qint16>& samples) {
+    QByteArray bytes;
+    for (const qint16 sample : samples) {
+        bytes += LittleEndian(quint16(sample), 2);
+    }
+    return bytes;
+}
+inline QByteArray MonoWave16(const std::vector<qint16>& samples) {
+    return RiffWave(PcmFormat(1, 11025, 16) + RiffChunk("data", LittleEndian16(samples)));
+}
+inline QByteArray MonoWave8(QByteArrayView stored) {
+    return RiffWave(PcmFormat(1, 11025, 8) + RiffChunk("data", stored));
+}
+
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+    }
+}

@@ -13,7 +13,7 @@ TEST(WaveVoice, HandsOutTheLastClipStartedInWholeSamplesThenItsTailOfSilence) {
     EXPECT_TRUE(voice.Read(64).isEmpty());
 
     voice.Start(WaveClip::FromRiff(MonoWave16(first)));
-    EXPECT_EQ(voice.Read(9), NativeSamples({1000, 1001, 1002, 1003}));
+    EXPECT_EQ(voice.Read(9), Samples16({1000, 1001, 1002, 1003}));
     voice.Start(WaveClip::FromRiff(MonoWave16(second)));
     EXPECT_EQ(voice.Remaining(), 202 + 40);
     QByteArray heard;
@@ -21,6 +21,6 @@ TEST(WaveVoice, HandsOutTheLastClipStartedInWholeSamplesThenItsTailOfSilence) {
         heard += voice.Read(30);
     }
 
-    EXPECT_EQ(heard, NativeSamples(second) + QByteArray(40, '\0'));
+    EXPECT_EQ(heard, Samples16(second) + QByteArray(40, '\0'));
     EXPECT_TRUE(voice.Read(64).isEmpty());
 }
