@@ -31,23 +31,15 @@ TEST(WaveClip, DamagedFilesAndOtherFormatsGiveNothing) {
     const QByteArray hugeData =
         QByteArray(format + data).replace(format.size() + 4, 4, "\xF0\xFF\xFF\x7F");
 
-    for (const QByteArray& riff : {
-             QByteArray("not a wave file at all, just some text that goes on"),
-             whole.left(whole.size() - 1),
-             whole.left(30),
-             whole.left(12),
-             RiffWave(hugeData),
-             RiffWave(data),
-             RiffWave(format),
-             RiffWave(format + RiffChunk("data", "")),
-             RiffWave(format + RiffChunk("data", "\x01\x02\x03")),
-             QByteArray(whole).replace(8, 4, "AVI "),
-             RiffWave(PcmFormat(2, 11025, 16) + data),
-             RiffWave(PcmFormat(1, 22050, 16) + data),
-             RiffWave(PcmFormat(1, 11025, 32) + data),
-             RiffWave(PcmFormat(1, 11025, 32, 3) + data),
-             RiffWave(PcmFormat(1, 11025, 8, 2) + data),
-         }) {
+    for (const QByteArray& riff :
+         {QByteArray("not a wave file at all, just some text that goes on"),
+          whole.left(whole.size() - 1), whole.left(30), whole.left(12), RiffWave(hugeData),
+          RiffWave(data), RiffWave(format), RiffWave(format + RiffChunk("data", "")),
+          RiffWave(format + RiffChunk("data", "\x01\x02\x03")),
+          QByteArray(whole).replace(8, 4, "AVI "), RiffWave(PcmFormat(2, 11025, 16) + data),
+          RiffWave(PcmFormat(1, 22050, 16) + data), RiffWave(PcmFormat(1, 11025, 32) + data),
+          RiffWave(PcmFormat(1, 11025, 32, 3) + data),
+          RiffWave(PcmFormat(1, 11025, 8, 2) + data)}) {
         EXPECT_TRUE(WaveClip::FromRiff(riff).IsEmpty()) << riff.toHex().data();
     }
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QtEndian>
+#include <gtest/gtest.h>
 #include <vector>
 
 // RIFF wave files put together byte by byte, well-formed or not, as the tests need them.
@@ -33,10 +34,8 @@ inline QByteArray Samples16(const std::vector<qint16>& samples) {
     return {reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size() * 2)};
 }
 inline QByteArray LittleEndian16(const std::vector<qint16>& samples) {
-    QByteArray bytes;
-    for (const qint16 sample : samples) {
-        bytes += LittleEndian(quint16(sample), 2);
-    }
+    QByteArray bytes(qsizetype(samples.size() * 2), '\0');
+    qToLittleEndian<qint16>(samples.data(), qsizetype(samples.size()), bytes.data());
     return bytes;
 }
 inline QByteArray MonoWave16(const std::vector<qint16>& samples) {
@@ -48,7 +47,5 @@ inline QByteArray MonoWave8(QByteArrayView stored) {
 
 inline void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(bytes);
-    }
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
