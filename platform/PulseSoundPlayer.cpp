@@ -15,14 +15,14 @@ constexpr uint32_t BytesFor(int milliseconds) {
     return uint32_t(WaveClip::SampleRate * milliseconds / 1000 * int(sizeof(int16_t)));
 }
 
-constexpr int TargetMilliseconds = 100;
-constexpr int RequestMilliseconds = 25;
+constexpr int TargetMilliseconds = 200;
+constexpr int RequestMilliseconds = 75;
 // Without latency adjustment the server keeps these as they are and renders the buffer less two
 // requests ahead of what is heard.
 constexpr int RenderedAheadMilliseconds = TargetMilliseconds - 2 * RequestMilliseconds;
 // Fixed, and asked for once: a whole tick fits in the buffer, so most sounds start with one write,
-// and a longer one is topped up every 25 ms with 75 ms still to play. A new sound does not queue
-// behind what is buffered: it flushes it.
+// and a longer one is topped up every 75 ms with 125 ms still to play, plenty for a busy machine.
+// A new sound does not queue behind what is buffered: it flushes it.
 constexpr pa_buffer_attr BufferAttributes = {
     .maxlength = 2 * BytesFor(TargetMilliseconds),
     .tlength = BytesFor(TargetMilliseconds),

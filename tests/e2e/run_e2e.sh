@@ -51,7 +51,8 @@ if [ "$server" = pulseaudio ]; then
 else
   launch dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS"
   wait_for "the session bus" test -S "$work/bus"
-  launch pipewire && launch wireplumber && launch pipewire-pulse
+  launch pipewire && wait_for "PipeWire" test -S "$work/runtime/pipewire-0" && launch wireplumber
+  launch pipewire-pulse
 fi
 wait_for "the sound server" pactl info >/dev/null 2>&1
 [ "$server" = pulseaudio ] || pactl load-module module-null-sink sink_name=e2e >/dev/null
@@ -62,7 +63,7 @@ PEBBLIX_REGISTRY=$work/registry.sqlite QT_QPA_PLATFORM=xcb launch "$game" --seed
 
 now() { echo $(($(stat -c %s "$work/sound.raw") / 2)); }
 # Sets ticks (heard whole), others (sounds that are no whole tick) and last (loud sample).
-listen() { "$listener" "$work/sound.raw" "$wave" "$1" >"$work/heard" && read -r ticks others last <"$work/heard"; }
+listen() { "$listener" "$work/sound.raw" "$wave" "$1" >"$work/heard" && { read -r ticks && read -r others && read -r last; } <"$work/heard"; }
 heard_and_over() { listen "$1" && ((last >= $1 && $(now) - last > rate * 6 / 10)); }
 window=$(timeout "$patience" xdotool search --sync --onlyvisible --name '^Pebblix$' | head -1) ||
   fail "the game window did not appear"
@@ -76,15 +77,14 @@ wait_for "the start-up sound" heard_and_over 0
 from=$(now) && click "${ball[@]}"
 bounced() { (($(now) - from > rate * bounce_ticks)) && listen "$from" && ((ticks + others >= bounce_ticks && $(now) - last > rate / 5)); }
 wait_for "$bounce_ticks ticks" bounced
-((others == 0)) || fail "$(tail -n +2 "$work/heard")"
+((others == 0)) || fail "$(tail -n +4 "$work/heard")"
 from=$(now) && click "${target[@]}"
 wait_for "the move's sounds" heard_and_over "$from"
-((ticks == move_ticks && others == 1)) || fail "$ticks whole ticks of $move_ticks in the move; $(tail -n +2 "$work/heard")"
+((ticks == move_ticks && others == 1)) || fail "$ticks whole ticks of $move_ticks in the move; $(tail -n +4 "$work/heard")"
 
 xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
 pid=${started[-1]} && wait_for "the game to end" eval '! kill -0 "$pid" 2>/dev/null'
 wait "$pid" || fail "the game ended with status $?"
 ! grep "ran out of samples" "$work/log" || fail "the sound stream ran dry"
-stop_all
-! pgrep -P $$ -l >"$work/left" || fail "left running: $(tr '\n' ' ' <"$work/left")"
+stop_all && ! pgrep -P $$ -l >"$work/left" || fail "left running: $(tr '\n' ' ' <"$work/left")"
 echo "PASS ($server): heard the start-up sound, $bounce_ticks ticks of the selected ball and $move_ticks of its move"
