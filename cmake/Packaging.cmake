@@ -25,5 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # with those Qt packages. Fonts are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+# Qt's own texts (standard buttons, the command line's usage lines) in the player's language; a
+# desktop in Chinese or Japanese has its fonts already.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "fonts-wqy-microhei | fonts-noto-cjk")
 
 include(CPack)

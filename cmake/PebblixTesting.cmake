@@ -3,7 +3,7 @@ find_package(GTest REQUIRED)
 
 # Tests never touch the player's own registry or need a display: every test process gets a
 # throw-away registry path, the offscreen platform and a private runtime folder (Qt insists on
-# 0700 when running as root).
+# 0700 when running as root). The game they start speaks English whatever the desktop speaks.
 set(PEBBLIX_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
 file(MAKE_DIRECTORY ${PEBBLIX_TEST_RUNTIME_DIR})
 file(CHMOD ${PEBBLIX_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
@@ -11,7 +11,8 @@ file(CHMOD ${PEBBLIX_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WR
 set(PEBBLIX_TEST_ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen"
     "XDG_RUNTIME_DIR=${PEBBLIX_TEST_RUNTIME_DIR}"
-    "PEBBLIX_REGISTRY=${CMAKE_BINARY_DIR}/test-registry.sqlite")
+    "PEBBLIX_REGISTRY=${CMAKE_BINARY_DIR}/test-registry.sqlite"
+    "LANGUAGE=en")
 
 # pebblix_add_gtest(<target> SOURCES <files...> [LIBRARIES <libs...>] [TIMEOUT <seconds>]
 #                   [LABELS <labels...>] [OWN_MAIN])

@@ -36,8 +36,7 @@ HighScoreTable::~HighScoreTable() = default;
 bool HighScoreTable::Load() {
     return ReadAppKey([this](Registry::Key& key) {
         for (int i = 0; i < EntryCount; ++i) {
-            Entries[i].Name =
-                ReadStringValue(key, NameValue(GameType, ColorCount, i), u"Anonymous");
+            Entries[i].Name = ReadStringValue(key, NameValue(GameType, ColorCount, i), DefaultName);
             Entries[i].Score = ReadNumberValue(key, ScoreValue(GameType, ColorCount, i), 0);
         }
         LastName = ReadStringValue(key, u"LastName", u"");

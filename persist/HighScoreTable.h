@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 struct HighScoreEntry {
     std::u16string Name;
@@ -17,6 +18,8 @@ struct HighScoreEntry {
 class HighScoreTable {
 public:
     static constexpr int EntryCount = 5;
+    // The name of an entry that no champion has filled.
+    static constexpr std::u16string_view DefaultName = u"Anonymous";
 
     // Stores the pair, gives every entry an empty Name and Score 0 and LastName "", then Loads.
     HighScoreTable(std::int16_t gameType, std::int32_t colorCount);

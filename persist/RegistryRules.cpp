@@ -76,11 +76,14 @@ std::u16string ReadStringValue(Registry::Key& key, std::u16string_view name,
             break;
         text.push_back(unit);
     }
+    // 4096 units without a terminator: a save would add one and no longer fit the buffer.
+    if (text.size() == buffer.size() / 2)
+        return std::u16string(fallback);
     return text;
 }
 
 void WriteStringValue(Registry::Key& key, std::u16string_view name, std::u16string_view text) {
-    if (text.size() >= 0x3fffffffU) // the store takes at most 2^31 - 1 bytes in one value
+    if (text.size() >= 0x3fffffffU) // (length + 1) × 2 must fit the size's 31 bits
         return;
     std::vector<unsigned char> bytes;
     bytes.reserve((text.size() + 1) * 2);

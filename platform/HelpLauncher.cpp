@@ -9,19 +9,27 @@
 namespace {
 
 constexpr char kHelpPageName[] = "pbxhelp.htm";
+// A translated page is named after its language: pbxhelp.de.htm, pbxhelp.pt_BR.htm.
+constexpr char TranslatedHelpPageName[] = "pbxhelp.%1.htm";
 constexpr char kInstalledHelpFolder[] = "../share/pebblix/help";
 constexpr char kContentsAnchor[] = "Main_Contents";
 
 } // namespace
 
-QString FindHelpPage(const QString& programFolder) {
-    const QDir folder(programFolder);
-    for (const QString& candidate :
-         {folder.filePath(kHelpPageName),
-          folder.filePath(QStringLiteral("%1/%2").arg(kInstalledHelpFolder, kHelpPageName))}) {
-        const QFileInfo page(candidate);
-        if (page.isFile()) {
-            return QDir::cleanPath(page.absoluteFilePath());
+QString FindHelpPage(const QString& programFolder, const QLocale& locale) {
+    QStringList names;
+    // The locale's languages read "pt-BR", the pages' "pt_BR".
+    for (QString language : locale.uiLanguages()) {
+        names.append(QString::fromLatin1(TranslatedHelpPageName).arg(language.replace('-', '_')));
+    }
+    names.append(QString::fromLatin1(kHelpPageName));
+    const QDir beside(programFolder);
+    for (const QDir& folder : {beside, QDir(beside.filePath(kInstalledHelpFolder))}) {
+        for (const QString& name : names) {
+            const QFileInfo page(folder.filePath(name));
+            if (page.isFile()) {
+                return QDir::cleanPath(page.absoluteFilePath());
+            }
         }
     }
     return {};
@@ -37,7 +45,8 @@ HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QSt
 }
 
 void LaunchHelp() {
-    const QString page = FindHelpPage(QCoreApplication::applicationDirPath());
+    // The default locale is the language the program speaks.
+    const QString page = FindHelpPage(QCoreApplication::applicationDirPath(), QLocale());
     if (page.isEmpty()) {
         return;
     }

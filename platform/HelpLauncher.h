@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -11,9 +12,10 @@ struct HelpViewerCommand {
     QStringList arguments;
 };
 
-// The help page of the program in `programFolder`: "pbxhelp.htm" beside it, else in
-// ../share/pebblix/help/ as installed. Empty when it is in neither place.
-QString FindHelpPage(const QString& programFolder);
+// The help page of the program in `programFolder`, beside it or else in ../share/pebblix/help/ as
+// installed: the page of the first of the locale's languages that has one (pbxhelp.de.htm,
+// pbxhelp.pt_BR.htm), else the English pbxhelp.htm. Empty when there is none.
+QString FindHelpPage(const QString& programFolder, const QLocale& locale = QLocale::c());
 
 // The command that shows `helpPage` at its contents with the program `programPath`.
 HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QString& helpPage);

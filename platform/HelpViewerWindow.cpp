@@ -30,7 +30,6 @@ HelpViewerWindow::HelpViewerWindow(const QUrl& page)
 
 void HelpViewerWindow::ShowTitle() {
     const QString pageTitle = browser_->documentTitle();
-    setWindowTitle(pageTitle.isEmpty()
-                       ? QStringLiteral("%1 Help").arg(LoadResourceString(kProductNameString))
-                       : pageTitle);
+    setWindowTitle(pageTitle.isEmpty() ? tr("%1 Help").arg(LoadResourceString(kProductNameString))
+                                       : pageTitle);
 }

@@ -1,6 +1,7 @@
 #include "platform/Registry.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +32,12 @@ constexpr const char* kInsertKey = "INSERT OR IGNORE INTO registry_keys(key) VAL
 constexpr const char* kFindKey = "SELECT 1 FROM registry_keys WHERE key = ?1";
 constexpr const char* kQueryValue =
     "SELECT type, data FROM registry_values WHERE key = ?1 AND name = ?2";
+// Views and triggers run SQL of another program's choosing, which need never end.
+constexpr const char* ForeignCode =
+    "SELECT count(*) FROM sqlite_schema WHERE lower(CASE type WHEN 'view' THEN name"
+    " WHEN 'trigger' THEN tbl_name END) IN ('registry_keys', 'registry_values')";
+constexpr const char* TypeDeclaration =
+    "SELECT type FROM pragma_table_info('registry_values') WHERE lower(name) = 'type'";
 constexpr const char* kSetValue =
     "INSERT INTO registry_values(key, name, type, data) VALUES (?1, ?2, ?3, ?4)"
     " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data";
@@ -88,6 +95,16 @@ Status FromErrno(int error) {
     default:
         return IoFailed;
     }
+}
+
+// SQLite's affinity rules: a type column declared as text or real stores our type numbers as
+// texts or reals, which read back as no type at all.
+bool KeepsNumbers(std::string declared) {
+    std::transform(declared.begin(), declared.end(), declared.begin(),
+                   [](unsigned char c) { return std::toupper(c); });
+    auto has = [&declared](const char* part) { return declared.find(part) != std::string::npos; };
+    const bool real = !has("BLOB") && (has("REAL") || has("FLOA") || has("DOUB"));
+    return has("INT") || !(has("CHAR") || has("CLOB") || has("TEXT") || real);
 }
 
 // A failure to read a file that opened: short of a busy lock or a lack of memory, the file is no
@@ -209,8 +226,8 @@ Status CreateStore(const std::string& path) {
 
 // Before anything is written: SQLite reads the file (and plays back a hot journal), its size is
 // exactly its pages (SQLite pads a file cut within its last page with zeros and would later extend
-// it), quick_check passes, and tables of our names have our shape. Also tells whether the schema
-// or the key `path` is missing.
+// it), quick_check passes, and tables of our names have our shape, keep numbers as numbers and are
+// no views and have no triggers. Also tells whether the schema or the key `path` is missing.
 Status CheckStore(sqlite3* db, const std::string& file, std::u16string_view path,
                   bool& needsSetup) {
     int rc = Exec(db, "BEGIN");
@@ -243,18 +260,25 @@ Status CheckStore(sqlite3* db, const std::string& file, std::u16string_view path
         if (text != "ok")
             return BadDatabase;
 
+        if (QueryText(db, ForeignCode, text) != SQLITE_OK || text != "0")
+            return BadDatabase;
+
         // A table of our name that our statements can't use belongs to someone else.
         Statement statement;
         bool hasKeys = statement.Prepare(db, kInsertKey) == SQLITE_OK;
         bool hasValues = statement.Prepare(db, kQueryValue) == SQLITE_OK &&
                          statement.Prepare(db, kSetValue) == SQLITE_OK;
+        if (hasValues && (QueryText(db, TypeDeclaration, text) != SQLITE_OK || !KeepsNumbers(text)))
+            return BadDatabase;
         if (!hasKeys || !hasValues) {
             std::string keysTables;
             std::string valuesTables;
-            if (QueryText(db, "SELECT count(*) FROM sqlite_schema WHERE name = 'registry_keys'",
+            if (QueryText(db,
+                          "SELECT count(*) FROM sqlite_schema WHERE lower(name) = 'registry_keys'",
                           keysTables) != SQLITE_OK ||
-                QueryText(db, "SELECT count(*) FROM sqlite_schema WHERE name = 'registry_values'",
-                          valuesTables) != SQLITE_OK)
+                QueryText(
+                    db, "SELECT count(*) FROM sqlite_schema WHERE lower(name) = 'registry_values'",
+                    valuesTables) != SQLITE_OK)
                 return BadDatabase;
             needsSetup = true;
             bool addable = (hasKeys || keysTables == "0") && (hasValues || valuesTables == "0");
@@ -370,6 +394,8 @@ Status Key::Create(std::u16string_view path) noexcept {
         if (sqlite3_db_readonly(db, "main") != 0)
             return AccessDenied;
         sqlite3_extended_result_codes(db, 1);
+        // A hand-made gigabyte would take seconds and as much memory at every read.
+        sqlite3_limit(db, SQLITE_LIMIT_LENGTH, MaxRowBytes);
         sqlite3_busy_timeout(db, BusyTimeoutMilliseconds);
         sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         rc = Exec(db, "PRAGMA synchronous = FULL; PRAGMA cell_size_check = ON");

@@ -44,6 +44,10 @@ inline constexpr ValueType TypeNumber = 4; // 4 bytes, little-endian
 
 inline constexpr int BusyTimeoutMilliseconds = 10000;
 
+// A row (value, name and key) of more bytes than this is refused unread, and can't be set:
+// InvalidParameter.
+inline constexpr int MaxRowBytes = 1 << 20;
+
 // The store file's path as the environment gives it; empty when there is no home folder either.
 std::string StorePath();
 

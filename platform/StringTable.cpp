@@ -1,17 +1,19 @@
 #include "platform/StringTable.h"
 
+#include <QCoreApplication>
+
 QString LoadResourceString(unsigned id) {
     switch (id) {
     case 128:
-        return QStringLiteral("Pebblix");
+        return QCoreApplication::translate("StringTable", "Pebblix");
     case 32768:
-        return QStringLiteral("Show or Hide Done Button");
+        return QCoreApplication::translate("StringTable", "Show or Hide Done Button");
     case 61404:
-        return QStringLiteral("Lines");
+        return QCoreApplication::translate("StringTable", "Lines");
     case 61405:
-        return QStringLiteral("Squares");
+        return QCoreApplication::translate("StringTable", "Squares");
     case 61406:
-        return QStringLiteral("Blocks");
+        return QCoreApplication::translate("StringTable", "Blocks");
     default:
         return {};
     }

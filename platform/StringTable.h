@@ -2,5 +2,6 @@
 
 #include <QString>
 
-// The program's string resources by number; empty for a number that has none.
+// The program's string resources by number, in the language the program speaks; empty for a
+// number that has none.
 QString LoadResourceString(unsigned id);

@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Pebblix needs to build, test and run, and only the missing ones.
+# With --fuzz, also the compiler, fuzzing runtime and symbolizer of the fuzz build.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools
   libpulse-dev # the game plays its sounds on the desktop's sound server
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # translations: lupdate, lrelease, Qt's own
   libsqlite3-dev sqlite3
   # The end-to-end test's two sound servers (with a private session bus), recorder and listener
   pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus-daemon python3
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-wqy-microhei # Latin, Cyrillic, Arabic; Chinese and Japanese
   xvfb xdotool libxcb1-dev libxcb-damage0-dev
   dpkg-dev desktop-file-utils appstream groff-base
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev llvm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -10,7 +10,9 @@ constexpr int BallColors = 8;
 constexpr int TargetMarkerRow = 4;
 constexpr int FirstGameTypeString = 61404;
 constexpr int GameTypeCount = 3;
-constexpr int TextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+// Left even in a right-to-left language: the picture is the same in every language, only the
+// text reads in its own direction.
+constexpr int TextFlags = Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter | Qt::TextSingleLine;
 
 CellPoint StepFrom(CellPoint cell, std::int16_t direction) {
     switch (direction) {
@@ -126,11 +128,10 @@ void BoardPainter::DrawLabels() {
     const QString typeLabel =
         type >= 0 && type < GameTypeCount
             ? LoadResourceString(static_cast<unsigned>(FirstGameTypeString + type))
-            : QStringLiteral("NumOfEmpty %1").arg(Board.EmptyCount());
+            : tr("NumOfEmpty %1").arg(Board.EmptyCount());
     Painter.setPen(Qt::black);
     Painter.drawText(Skin.TypeRect.ToQRect(), TextFlags, typeLabel);
-    Painter.drawText(Skin.ScoreRect.ToQRect(), TextFlags,
-                     QStringLiteral("Score %1").arg(Board.Score));
+    Painter.drawText(Skin.ScoreRect.ToQRect(), TextFlags, tr("Score %1").arg(Board.Score));
 }
 
 void BoardPainter::DrawSprite(const QImage* sheet, int column, int row, QPoint at) {

@@ -2,6 +2,7 @@
 
 #include "ui/Animation.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdint>
@@ -13,6 +14,8 @@ struct CellPoint;
 
 // Composes the whole 240 × 270 game picture from the board, the context and the animation fields.
 class BoardPainter {
+    Q_DECLARE_TR_FUNCTIONS(BoardPainter)
+
 public:
     static constexpr int ClientWidth = 240;
     static constexpr int ClientHeight = 270;

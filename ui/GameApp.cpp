@@ -9,7 +9,10 @@
 #include <ctime>
 
 GameApp::GameApp(int& argc, char** argv)
-    : QApplication(argc, argv) {}
+    : QApplication(argc, argv) {
+    // The desktop's language: LANGUAGE, LC_ALL, LC_MESSAGES or LANG.
+    Language.Load(QLocale::system());
+}
 
 GameApp::~GameApp() = default;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/LanguageLoader.h"
+
 #include <QApplication>
 #include <QUrl>
 #include <memory>
@@ -30,6 +32,7 @@ public:
     bool InitInstance(const StartOptions& options);
 
 private:
+    LanguageLoader Language;
     std::unique_ptr<SoundPlayer> Sound;
     std::unique_ptr<MainFrame> MainWindow;
     std::unique_ptr<HelpViewerWindow> HelpViewer;

@@ -75,9 +75,8 @@ bool MainFrame::NewGame(std::int16_t gameType, bool force) {
 }
 
 bool MainFrame::AskStartNewGame() {
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("New game"),
-                         QStringLiteral("Start a new game?"), QMessageBox::Yes | QMessageBox::No,
-                         this);
+    QMessageBox question(QMessageBox::NoIcon, tr("New game"), tr("Start a new game?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
     return question.exec() == QMessageBox::Yes;
 }
 

@@ -32,21 +32,21 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     QMenuBar* menuBar = window.menuBar();
     // The Done button lives in the menu bar's corner, which a global menu would take away.
     menuBar->setNativeMenuBar(false);
-    QMenu* game = menuBar->addMenu(QStringLiteral("&Game"));
-    game->addAction(AddAction(window, CommandNewLines, QStringLiteral("New Lines")));
-    game->addAction(AddAction(window, CommandNewSquares, QStringLiteral("New Squares")));
-    game->addAction(AddAction(window, CommandNewBlocks, QStringLiteral("New Blocks")));
+    QMenu* game = menuBar->addMenu(tr("&Game"));
+    game->addAction(AddAction(window, CommandNewLines, tr("New Lines")));
+    game->addAction(AddAction(window, CommandNewSquares, tr("New Squares")));
+    game->addAction(AddAction(window, CommandNewBlocks, tr("New Blocks")));
     game->addSeparator();
-    game->addAction(AddAction(window, CommandOptions, QStringLiteral("Options...")));
+    game->addAction(AddAction(window, CommandOptions, tr("Options...")));
     game->addSeparator();
-    game->addAction(AddAction(window, CommandHighScores, QStringLiteral("High Scores...")));
-    game->addAction(AddAction(window, CommandAbout, QStringLiteral("&About...")));
-    game->addAction(AddAction(window, CommandExit, QStringLiteral("Exit")));
+    game->addAction(AddAction(window, CommandHighScores, tr("High Scores...")));
+    game->addAction(AddAction(window, CommandAbout, tr("&About...")));
+    game->addAction(AddAction(window, CommandExit, tr("Exit")));
     Action(CommandExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    AddAction(window, CommandNewGame, QStringLiteral("New Game"))
+    AddAction(window, CommandNewGame, tr("New Game"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    AddAction(window, CommandHelp, QStringLiteral("Help"))->setShortcut(QKeySequence::HelpContents);
+    AddAction(window, CommandHelp, tr("Help"))->setShortcut(QKeySequence::HelpContents);
 
     QAction* toggleDone =
         AddAction(window, CommandToggleDoneButton, LoadResourceString(DoneButtonStatusString));
@@ -59,12 +59,12 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     window.addAction(Action(CommandHelp));
 
     DoneButton = new QToolButton(menuBar);
-    DoneButton->setDefaultAction(AddAction(window, CommandDone, QStringLiteral("Done")));
+    DoneButton->setDefaultAction(AddAction(window, CommandDone, tr("Done")));
     DoneButton->setAutoRaise(true);
     menuBar->setCornerWidget(DoneButton, Qt::TopRightCorner);
 
     const QImage strip(QStringLiteral(":/bitmaps/128.bmp"));
-    Buttons = window.addToolBar(QStringLiteral("Game"));
+    Buttons = window.addToolBar(tr("Game"));
     Buttons->setMovable(false);
     Buttons->setFloatable(false);
     Buttons->setIconSize(ButtonSize);

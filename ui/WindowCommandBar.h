@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <functional>
 #include <map>
 
@@ -12,6 +13,8 @@ class QToolButton;
 // right end of the menu bar. Every command is one QAction carrying its numeric id; triggering any
 // of them calls the dispatch function with that id.
 class WindowCommandBar {
+    Q_DECLARE_TR_FUNCTIONS(WindowCommandBar)
+
 public:
     using Dispatch = std::function<void(int commandId)>;
 

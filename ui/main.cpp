@@ -1,3 +1,4 @@
+#include "platform/LanguageLoader.h"
 #include "ui/GameApp.h"
 
 #include <QCommandLineParser>
@@ -7,30 +8,39 @@ namespace {
 
 constexpr int MaximumScale = 16;
 
+// The translation context of the command line's texts.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+void PrintError(const QString& message) {
+    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+}
+
 // Reads the command line; prints help, the version or an error and returns nothing when the
 // program should not start.
 std::optional<StartOptions> ParseCommandLine(const QStringList& arguments, int& exitCode) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Pebblix, a ball puzzle game: line up balls of one colour to score."));
+        CommandLine::tr("Pebblix, a ball puzzle game: line up balls of one colour to score."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption seedOption(
-        QStringLiteral("seed"), QStringLiteral("Start with the random seed <N> (a whole number)."),
+        QStringLiteral("seed"), CommandLine::tr("Start with the random seed <N> (a whole number)."),
         QStringLiteral("N"));
     const QCommandLineOption scaleOption(
         QStringLiteral("scale"),
-        QStringLiteral("Show the board at <N> times its size (1 to %1).").arg(MaximumScale),
+        CommandLine::tr("Show the board at <N> times its size (1 to %1).").arg(MaximumScale),
         QStringLiteral("N"));
     QCommandLineOption helpViewerOption(QStringLiteral("help-viewer"),
-                                        QStringLiteral("Show the help page <URL>."),
+                                        CommandLine::tr("Show the help page <URL>."),
                                         QStringLiteral("URL"));
     helpViewerOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({seedOption, scaleOption, helpViewerOption});
 
     exitCode = 0;
     if (!parser.parse(arguments)) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(parser.errorText()));
+        PrintError(parser.errorText());
         exitCode = 1;
         return std::nullopt;
     }
@@ -44,8 +54,8 @@ std::optional<StartOptions> ParseCommandLine(const QStringList& arguments, int& 
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "Unexpected argument: %s\n",
-                     qUtf8Printable(parser.positionalArguments().constFirst()));
+        PrintError(CommandLine::tr("Unexpected argument: %1")
+                       .arg(parser.positionalArguments().constFirst()));
         exitCode = 1;
         return std::nullopt;
     }
@@ -55,7 +65,7 @@ std::optional<StartOptions> ParseCommandLine(const QStringList& arguments, int& 
     if (parser.isSet(seedOption)) {
         options.Seed = parser.value(seedOption).toUInt(&valid);
         if (!valid) {
-            std::fprintf(stderr, "--seed needs a whole number from 0 to 4294967295.\n");
+            PrintError(CommandLine::tr("--seed needs a whole number from 0 to 4294967295."));
             exitCode = 1;
             return std::nullopt;
         }
@@ -63,7 +73,8 @@ std::optional<StartOptions> ParseCommandLine(const QStringList& arguments, int& 
     if (parser.isSet(scaleOption)) {
         options.Scale = parser.value(scaleOption).toInt(&valid);
         if (!valid || *options.Scale < 1 || *options.Scale > MaximumScale) {
-            std::fprintf(stderr, "--scale needs a whole number from 1 to %d.\n", MaximumScale);
+            PrintError(
+                CommandLine::tr("--scale needs a whole number from 1 to %1.").arg(MaximumScale));
             exitCode = 1;
             return std::nullopt;
         }
@@ -79,14 +90,16 @@ std::optional<StartOptions> ParseCommandLine(const QStringList& arguments, int& 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("pebblix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PEBBLIX_VERSION));
-    // The command line is read before the application exists, so that --help and --version
-    // work without a display.
-    QStringList arguments;
-    for (int index = 0; index < argc; ++index) {
-        arguments.append(QString::fromLocal8Bit(argv[index]));
-    }
+    // The command line is read before the game's application exists, so that --help and
+    // --version work without a display; only its answers need the desktop's language.
     int exitCode = 0;
-    const std::optional<StartOptions> options = ParseCommandLine(arguments, exitCode);
+    std::optional<StartOptions> options;
+    {
+        const QCoreApplication reader(argc, argv);
+        LanguageLoader language;
+        language.Load(QLocale::system());
+        options = ParseCommandLine(QCoreApplication::arguments(), exitCode);
+    }
     if (!options) {
         return exitCode;
     }

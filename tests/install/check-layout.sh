@@ -25,7 +25,7 @@ expected=$(
     echo share/icons/hicolor/scalable/apps/pebblix.svg
     echo share/man/man6/pebblix.6.gz
     echo share/metainfo/io.github.pebblix.pebblix.metainfo.xml
-    echo share/pebblix/help/pbxhelp.htm
+    ls "$(dirname "$0")/../../resources/help" | sed -n 's|^pbxhelp.*\.htm$|share/pebblix/help/&|p'
   } | LC_ALL=C sort
 )
 installed=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | LC_ALL=C sort)

@@ -84,7 +84,10 @@ void HighScoresDialog::FillList() {
     for (int i = 0; i < HighScoreTable::EntryCount; ++i) {
         const HighScoreEntry& entry = table.GetEntry(i);
         auto* row = new QTreeWidgetItem;
-        row->setText(ScoreListView::NameColumn, QString::fromStdU16String(entry.Name));
+        // The stored default name reads in the player's language; the store keeps it as it is.
+        row->setText(ScoreListView::NameColumn, entry.Name == HighScoreTable::DefaultName
+                                                    ? tr("Anonymous")
+                                                    : QString::fromStdU16String(entry.Name));
         row->setText(ScoreListView::RankColumn, QStringLiteral("%1.").arg(i + 1));
         // Scores show as signed numbers, as they always have: 4294967295 reads "-1".
         row->setText(ScoreListView::ScoreColumn,

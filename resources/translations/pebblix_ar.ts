@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>حول Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>النقاط %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>فارغة %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>نتيجة قياسية</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>أنت البطل!</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>أدخل اسمك</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix، لعبة ألغاز بالكرات: رتّب كرات من لون واحد لتحرز النقاط.</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>البدء ببذرة عشوائية &lt;N&gt; (عدد صحيح).</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>عرض اللوحة بحجم &lt;N&gt; أضعاف (من 1 إلى %1).</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>عرض صفحة المساعدة &lt;URL&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>وسيط غير متوقع: %1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>يحتاج --seed إلى عدد صحيح من 0 إلى 4294967295.</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>يحتاج --scale إلى عدد صحيح من 1 إلى %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>مساعدة %1</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>أفضل النتائج</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>النقاط</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>مجهول</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>لعبة جديدة</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>هل تريد بدء لعبة جديدة؟</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>خيارات</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>خيارات اللعبة</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>خطوط</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>مربعات</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>كتل</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>الألوان</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>إظهار الكرات التالية</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>الواجهة</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>الرسوم المتحركة</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>المؤثرات الصوتية</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>إظهار زر «تم» أو إخفاؤه</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>خطوط</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>مربعات</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>كتل</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;اللعبة</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>لعبة جديدة: خطوط</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>لعبة جديدة: مربعات</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>لعبة جديدة: كتل</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>خيارات...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>أفضل النتائج...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;حول...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>لعبة جديدة</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>تم</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>اللعبة</translation>
+    </message>
+</context>
+</TS>

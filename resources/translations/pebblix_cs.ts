@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>O hře Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Skóre %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>Volná %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>Jste šampion!</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Zadejte své jméno</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix, logická hra s kuličkami: řaďte kuličky jedné barvy a získávejte body.</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>Začít se semínkem náhodných čísel &lt;N&gt; (celé číslo).</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>Zobrazit hrací plochu zvětšenou &lt;N&gt;krát (1 až %1).</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>Zobrazit stránku nápovědy &lt;URL&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Neočekávaný argument: %1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed vyžaduje celé číslo od 0 do 4294967295.</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale vyžaduje celé číslo od 1 do %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>Nápověda ke hře %1</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Nejlepší výsledky</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Jméno</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Skóre</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>Nová hra</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>Začít novou hru?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Možnosti</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>Možnosti hry</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Řady</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Čtverce</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloky</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Barvy</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>Zobrazit další</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Rozhraní</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animace</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Zvukové efekty</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>Zobrazit nebo skrýt tlačítko „Hotovo“</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Řady</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Čtverce</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloky</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Hra</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>Nová hra: Řady</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>Nová hra: Čtverce</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>Nová hra: Bloky</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Možnosti...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>Nejlepší výsledky...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;O hře...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nová hra</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Nápověda</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hotovo</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Hra</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>Über Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>Frei %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>Du bist der Champion!</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Gib deinen Namen ein</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix, ein Kugel-Puzzlespiel: Reihe Kugeln einer Farbe auf, um Punkte zu machen.</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>Mit dem Zufallsstartwert &lt;N&gt; beginnen (eine ganze Zahl).</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>Das Spielfeld in &lt;N&gt;-facher Größe zeigen (1 bis %1).</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>Die Hilfeseite &lt;URL&gt; zeigen.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed braucht eine ganze Zahl von 0 bis 4294967295.</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale braucht eine ganze Zahl von 1 bis %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>Ein neues Spiel beginnen?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>Spieloptionen</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Spielart</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linien</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Quadrate</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>Nächste anzeigen</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Oberfläche</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Soundeffekte</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>Schaltfläche „Fertig“ ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linien</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Quadrate</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blöcke</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>Neues Spiel: Linien</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>Neues Spiel: Quadrate</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>Neues Spiel: Blöcke</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Optionen...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>Bestenliste...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>Acerca de Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Puntos %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>Libres %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>Récord</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>¡Eres el campeón!</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Escribe tu nombre</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix, un juego de puzle con bolas: alinea bolas del mismo color para puntuar.</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>Empezar con la semilla aleatoria &lt;N&gt; (un número entero).</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>Mostrar el tablero a &lt;N&gt; veces su tamaño (de 1 a %1).</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>Mostrar la página de ayuda &lt;URL&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed necesita un número entero de 0 a 4294967295.</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale necesita un número entero de 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>Ayuda de %1</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anónimo</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>¿Empezar una nueva partida?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>Opciones de juego</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Cuadrados</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloques</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Colores</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>Mostrar las siguientes</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaz</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animación</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efectos de sonido</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>Mostrar u ocultar el botón «Listo»</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Cuadrados</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloques</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>Nueva partida: Líneas</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>Nueva partida: Cuadrados</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>Nueva partida: Bloques</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opciones...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>Récords...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>À propos de Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>Vides %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>Vous êtes le champion&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Entrez votre nom</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix, un jeu de réflexion avec des billes&#xa0;: alignez des billes d’une même couleur pour marquer des points.</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>Démarrer avec la graine aléatoire &lt;N&gt; (un nombre entier).</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>Afficher le plateau à &lt;N&gt; fois sa taille (de 1 à %1).</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>Afficher la page d’aide &lt;URL&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Argument inattendu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed attend un nombre entier de 0 à 4294967295.</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale attend un nombre entier de 1 à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>Aide de %1</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonyme</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>Commencer une nouvelle partie&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>Options de jeu</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Carrés</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blocs</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>Afficher les suivantes</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Effets sonores</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>Afficher ou masquer le bouton «&#xa0;Terminé&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Carrés</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blocs</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>Nouvelle partie&#xa0;: Lignes</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>Nouvelle partie&#xa0;: Carrés</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>Nouvelle partie&#xa0;: Blocs</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Options...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>Meilleurs scores...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+</context>
+</TS>

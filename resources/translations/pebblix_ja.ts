@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>Pebblix について</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>スコア %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>空き %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>ハイスコア</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>あなたがチャンピオンです！</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>名前を入力してください</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix — ボールのパズルゲーム。同じ色のボールを並べて得点しましょう。</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>乱数のシード &lt;N&gt;（整数）で開始します。</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>盤面を &lt;N&gt; 倍の大きさで表示します（1～%1）。</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>ヘルプページ &lt;URL&gt; を表示します。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>予期しない引数です：%1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed には 0～4294967295 の整数を指定してください。</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale には 1～%1 の整数を指定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1 ヘルプ</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>ハイスコア</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>名無し</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>新しいゲームを始めますか？</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>ゲームのオプション</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>ライン</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>スクエア</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>ブロック</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>色数</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>次のボールを表示</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>インターフェイス</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>アニメーション</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>効果音</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>「完了」ボタンの表示／非表示</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>ライン</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>スクエア</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>ブロック</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>ゲーム(&amp;G)</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>新しいゲーム：ライン</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>新しいゲーム：スクエア</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>新しいゲーム：ブロック</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>オプション...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>ハイスコア...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>バージョン情報(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>ゲーム</translation>
+    </message>
+</context>
+</TS>

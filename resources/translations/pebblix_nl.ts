@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>Over Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>Vrij %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>Topscore</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>Jij bent de kampioen!</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Voer je naam in</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix, een puzzelspel met ballen: zet ballen van één kleur op een rij om te scoren.</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>Beginnen met startwaarde &lt;N&gt; voor het toeval (een geheel getal).</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>Het speelbord op &lt;N&gt; keer zijn grootte tonen (1 tot en met %1).</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>De helppagina &lt;URL&gt; tonen.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Onverwacht argument: %1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed verwacht een geheel getal van 0 tot en met 4294967295.</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale verwacht een geheel getal van 1 tot en met %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>Help bij %1</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anoniem</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>Een nieuw spel beginnen?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>Spelopties</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lijnen</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Vierkanten</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blokken</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Kleuren</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>Volgende tonen</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Weergave</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animatie</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Geluidseffecten</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>Knop ‘Klaar’ tonen of verbergen</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lijnen</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Vierkanten</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blokken</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>Nieuw spel: Lijnen</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>Nieuw spel: Vierkanten</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>Nieuw spel: Blokken</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opties...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>Topscores...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Over...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Klaar</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+</context>
+</TS>

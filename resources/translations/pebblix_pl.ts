@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>O grze Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Wynik %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>Wolne %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>Jesteś mistrzem!</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Wpisz swoje imię</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix, gra logiczna z kulkami: układaj kulki jednego koloru, aby zdobywać punkty.</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>Rozpocznij z ziarnem losowania &lt;N&gt; (liczba całkowita).</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>Pokaż planszę powiększoną &lt;N&gt; razy (od 1 do %1).</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>Pokaż stronę pomocy &lt;URL&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Nieoczekiwany argument: %1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed wymaga liczby całkowitej od 0 do 4294967295.</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale wymaga liczby całkowitej od 1 do %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>Pomoc do gry %1</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Najlepsze wyniki</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonim</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>Rozpocząć nową grę?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>Opcje gry</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Kwadraty</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloki</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Kolory</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>Pokaż następne</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfejs</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Animacja</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efekty dźwiękowe</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>Pokaż lub ukryj przycisk „Gotowe”</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Kwadraty</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Bloki</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gra</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>Nowa gra: Linie</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>Nowa gra: Kwadraty</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>Nowa gra: Bloki</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opcje...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>Najlepsze wyniki...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;O grze...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gra</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>Про гру Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Очки %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>Вільно %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>Рекорд</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>Ви чемпіон!</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>Введіть своє ім’я</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix — головоломка з кульками: вишиковуйте кульки одного кольору в ряд, щоб набирати очки.</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>Почати із зерном випадкових чисел &lt;N&gt; (ціле число).</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>Показати поле, збільшене в &lt;N&gt; разів (від 1 до %1).</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>Показати сторінку довідки &lt;URL&gt;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Неочікуваний аргумент: %1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed потребує цілого числа від 0 до 4294967295.</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale потребує цілого числа від 1 до %1.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>Довідка до гри %1</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>Рекорди</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ім’я</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>Анонім</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>Нова гра</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>Почати нову гру?</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Налаштування</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>Налаштування гри</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Лінії</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Квадрати</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Блоки</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Кольори</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>Показувати наступні</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Інтерфейс</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>Анімація</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Звукові ефекти</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>Показати або сховати кнопку «Готово»</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Лінії</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>Квадрати</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Блоки</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Гра</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>Нова гра: Лінії</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>Нова гра: Квадрати</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>Нова гра: Блоки</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Налаштування...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>Рекорди...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Про гру...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Нова гра</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Гра</translation>
+    </message>
+</context>
+</TS>

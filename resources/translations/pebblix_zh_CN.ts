@@ -1,0 +1,226 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Pebblix</source>
+        <translation>关于 Pebblix</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Score %1</source>
+        <translation>得分 %1</translation>
+    </message>
+    <message>
+        <source>NumOfEmpty %1</source>
+        <translation>空格 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChampionDialog</name>
+    <message>
+        <source>High Score</source>
+        <translation>高分</translation>
+    </message>
+    <message>
+        <source>Yor are the champion!</source>
+        <translation>你是冠军！</translation>
+    </message>
+    <message>
+        <source>Enter your name</source>
+        <translation>请输入你的名字</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
+        <translation>Pebblix，一款彩球益智游戏：把同色的球排成图形即可得分。</translation>
+    </message>
+    <message>
+        <source>Start with the random seed &lt;N&gt; (a whole number).</source>
+        <translation>使用随机种子 &lt;N&gt;（整数）开始游戏。</translation>
+    </message>
+    <message>
+        <source>Show the board at &lt;N&gt; times its size (1 to %1).</source>
+        <translation>以 &lt;N&gt; 倍大小显示棋盘（1 到 %1）。</translation>
+    </message>
+    <message>
+        <source>Show the help page &lt;URL&gt;.</source>
+        <translation>显示帮助页面 &lt;URL&gt;。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>意外的参数：%1</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295.</source>
+        <translation>--seed 需要 0 到 4294967295 之间的整数。</translation>
+    </message>
+    <message>
+        <source>--scale needs a whole number from 1 to %1.</source>
+        <translation>--scale 需要 1 到 %1 之间的整数。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewerWindow</name>
+    <message>
+        <source>%1 Help</source>
+        <translation>%1 帮助</translation>
+    </message>
+</context>
+<context>
+    <name>HighScoresDialog</name>
+    <message>
+        <source>High Scores</source>
+        <translation>高分榜</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名字</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>得分</translation>
+    </message>
+    <message>
+        <source>Anonymous</source>
+        <translation>匿名</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrame</name>
+    <message>
+        <source>New game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation>开始新游戏吗？</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>游戏选项</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>方形</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>团块</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>颜色数</translation>
+    </message>
+    <message>
+        <source>Show Next</source>
+        <translation>显示下一组</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>界面</translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation>动画</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>音效</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Pebblix</source>
+        <translation>Pebblix</translation>
+    </message>
+    <message>
+        <source>Show or Hide Done Button</source>
+        <translation>显示或隐藏“完成”按钮</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Squares</source>
+        <translation>方形</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>团块</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandBar</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>游戏(&amp;G)</translation>
+    </message>
+    <message>
+        <source>New Lines</source>
+        <translation>新游戏：直线</translation>
+    </message>
+    <message>
+        <source>New Squares</source>
+        <translation>新游戏：方形</translation>
+    </message>
+    <message>
+        <source>New Blocks</source>
+        <translation>新游戏：团块</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>选项...</translation>
+    </message>
+    <message>
+        <source>High Scores...</source>
+        <translation>高分榜...</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>关于(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>游戏</translation>
+    </message>
+</context>
+</TS>
