@@ -4,42 +4,34 @@
 #include <QtEndian>
 #include <algorithm>
 
-QAudioFormat WaveClip::Format() {
-    QAudioFormat format;
-    format.setSampleRate(kSampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
-}
-
 namespace {
 
-constexpr quint16 kPcmFormatTag = 1;
-constexpr qsizetype kChunkHeaderSize = 8;
-constexpr qsizetype kPcmFormatSize = 16;
+constexpr quint16 PcmFormatTag = 1;
+constexpr qsizetype ChunkHeaderSize = 8;
+constexpr qsizetype PcmFormatSize = 16;
 
-// The chunks of a RIFF body; empty views when a chunk is missing, and `damaged` when a chunk runs
+// The chunks of a RIFF body; empty views when a chunk is missing, and `Damaged` when a chunk runs
 // past the end of the file.
 struct WaveChunks {
-    QByteArrayView format;
-    QByteArrayView data;
-    bool damaged = false;
+    QByteArrayView Format;
+    QByteArrayView Data;
+    bool Damaged = false;
 };
 
 WaveChunks FindChunks(QByteArrayView body) {
     WaveChunks chunks;
-    while (body.size() >= kChunkHeaderSize) {
+    while (body.size() >= ChunkHeaderSize) {
         const QByteArrayView id = body.first(4);
         const quint32 size = qFromLittleEndian<quint32>(body.data() + 4);
-        body = body.sliced(kChunkHeaderSize);
+        body = body.sliced(ChunkHeaderSize);
         if (size > quint64(body.size())) {
-            chunks.damaged = true;
+            chunks.Damaged = true;
             return chunks;
         }
         if (id == "fmt ") {
-            chunks.format = body.first(size);
+            chunks.Format = body.first(size);
         } else if (id == "data") {
-            chunks.data = body.first(size);
+            chunks.Data = body.first(size);
         }
         // Chunks of odd size are followed by a pad byte.
         body = body.sliced(std::min(body.size(), qsizetype(size) + (size & 1)));
@@ -69,22 +61,22 @@ WaveClip WaveClip::FromRiff(QByteArrayView riff) {
         return {};
     }
     const WaveChunks chunks = FindChunks(riff.sliced(12));
-    if (chunks.damaged || chunks.format.size() < kPcmFormatSize || chunks.data.isEmpty()) {
+    if (chunks.Damaged || chunks.Format.size() < PcmFormatSize || chunks.Data.isEmpty()) {
         return {};
     }
-    const char* format = chunks.format.data();
+    const char* format = chunks.Format.data();
     const quint16 tag = qFromLittleEndian<quint16>(format);
     const quint16 channels = qFromLittleEndian<quint16>(format + 2);
     const quint32 sampleRate = qFromLittleEndian<quint32>(format + 4);
     const quint16 bitsPerSample = qFromLittleEndian<quint16>(format + 14);
-    if (tag != kPcmFormatTag || channels != 1 || sampleRate != kSampleRate) {
+    if (tag != PcmFormatTag || channels != 1 || sampleRate != SampleRate) {
         return {};
     }
     if (bitsPerSample == 8) {
-        return WaveClip(WidenUnsigned8(chunks.data));
+        return WaveClip(WidenUnsigned8(chunks.Data));
     }
-    if (bitsPerSample == 16 && chunks.data.size() % 2 == 0) {
-        return WaveClip(FromLittleEndian16(chunks.data));
+    if (bitsPerSample == 16 && chunks.Data.size() % 2 == 0) {
+        return WaveClip(FromLittleEndian16(chunks.Data));
     }
     return {};
 }

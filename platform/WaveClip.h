@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
-// One sound decoded into the format every clip shares, so that one audio sink plays them all:
+// One sound decoded into the format every clip shares, so that one output stream plays them all:
 // mono, 11025 samples per second, 16-bit signed samples in the machine's byte order.
 class WaveClip {
 public:
-    static constexpr int kSampleRate = 11025;
-    static QAudioFormat Format();
+    static constexpr int SampleRate = 11025;
 
     WaveClip() = default;
     // Decodes a RIFF wave file of mono 8-bit unsigned or 16-bit signed PCM at 11025 Hz, skipping
@@ -20,14 +18,13 @@ public:
     // The same for a file or Qt resource path; a missing file gives an empty clip.
     static WaveClip FromFile(const QString& path);
 
-    bool IsEmpty() const { return samples_.isEmpty(); }
-    qint64 SampleCount() const { return samples_.size() / qint64(sizeof(qint16)); }
-    // The samples as raw bytes of Format().
-    const QByteArray& Bytes() const { return samples_; }
+    bool IsEmpty() const { return Samples.isEmpty(); }
+    // The samples as raw bytes.
+    const QByteArray& Bytes() const { return Samples; }
 
 private:
     explicit WaveClip(QByteArray samples)
-        : samples_(std::move(samples)) {}
+        : Samples(std::move(samples)) {}
 
-    QByteArray samples_;
+    QByteArray Samples;
 };

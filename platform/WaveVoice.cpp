@@ -3,19 +3,18 @@
 #include <algorithm>
 
 void WaveVoice::Start(const WaveClip& clip) {
-    samples_ = clip.Bytes();
-    position_ = 0;
-    silenceLeft_ = tailSilence_;
+    Samples = clip.Bytes();
+    Position = 0;
+    SilenceLeft = TailSilence;
 }
 
-QByteArray WaveVoice::Read(qint64 maxBytes) {
+QByteArray WaveVoice::Read(qsizetype maxBytes) {
     // Whole samples only, so that a clip started between two reads begins on a sample boundary.
-    const qint64 wanted = std::min(maxBytes, Remaining()) & ~qint64(sizeof(qint16) - 1);
-    const qint64 soundBytes = std::min(wanted, samples_.size() - position_);
-    QByteArray chunk = samples_.mid(position_, soundBytes);
-    position_ += soundBytes;
-    const qint64 silenceBytes = wanted - soundBytes;
-    chunk.append(silenceBytes, '\0');
-    silenceLeft_ -= silenceBytes;
-    return chunk;
+    const qsizetype wanted = std::min(maxBytes, Remaining()) & ~qsizetype(sizeof(qint16) - 1);
+    const qsizetype soundBytes = std::min(wanted, Samples.size() - Position);
+    QByteArray piece = Samples.mid(Position, soundBytes);
+    Position += soundBytes;
+    piece.append(wanted - soundBytes, '\0');
+    SilenceLeft -= wanted - soundBytes;
+    return piece;
 }

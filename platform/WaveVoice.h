@@ -4,23 +4,23 @@
 
 #include <QByteArray>
 
-// The player's one voice: it reads out the clip last started and then a stretch of silence, so
-// that the clip's last samples have been heard before the output is closed. Starting a clip
-// replaces the one still sounding from the next read on.
+// The player's one voice: it hands out the clip last started and then a stretch of silence, in the
+// pieces the output asks for, so that the clip's last samples have been heard before the output
+// is stopped. Starting a clip replaces the one still sounding from the next read on.
 class WaveVoice {
 public:
-    explicit WaveVoice(qint64 tailSilenceBytes)
-        : tailSilence_(tailSilenceBytes) {}
+    explicit WaveVoice(qsizetype tailSilenceBytes)
+        : TailSilence(tailSilenceBytes) {}
 
     void Start(const WaveClip& clip);
     // Bytes of sound and of its tail of silence still to read.
-    qint64 Remaining() const { return samples_.size() - position_ + silenceLeft_; }
+    qsizetype Remaining() const { return Samples.size() - Position + SilenceLeft; }
     // Up to `maxBytes` of what remains, in whole samples.
-    QByteArray Read(qint64 maxBytes);
+    QByteArray Read(qsizetype maxBytes);
 
 private:
-    QByteArray samples_;
-    qint64 position_ = 0;
-    qint64 tailSilence_;
-    qint64 silenceLeft_ = 0;
+    QByteArray Samples;
+    qsizetype Position = 0;
+    qsizetype TailSilence;
+    qsizetype SilenceLeft = 0;
 };

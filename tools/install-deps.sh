@@ -6,10 +6,12 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   clang-format # the format target and the format check of .ci/run
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
+  qt6-base-dev qt6-base-dev-tools
+  libpulse-dev # the game plays its sounds on the desktop's sound server
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # translations: lupdate, lrelease, Qt's own
   libsqlite3-dev sqlite3
-  pulseaudio pulseaudio-utils imagemagick # the end-to-end test's sound server, recorder, screenshots
+  # The end-to-end test's two sound servers (with a private session bus), recorder and listener
+  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus-daemon python3
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei # Latin, Cyrillic, Arabic; Chinese and Japanese
   xvfb xdotool libxcb1-dev libxcb-damage0-dev

@@ -1,7 +1,7 @@
 #include "ui/GameApp.h"
 
 #include "platform/HelpViewerWindow.h"
-#include "platform/WaveSoundPlayer.h"
+#include "platform/PulseSoundPlayer.h"
 #include "ui/MainFrame.h"
 #include "ui/ScreenScale.h"
 
@@ -22,7 +22,7 @@ bool GameApp::InitInstance(const StartOptions& options) {
         HelpViewer->show();
         return true;
     }
-    Sound = std::make_unique<WaveSoundPlayer>();
+    Sound = std::make_unique<PulseSoundPlayer>();
     const auto seed = options.Seed.value_or(static_cast<unsigned>(std::time(nullptr)));
     MainWindow = std::make_unique<MainFrame>(*Sound, seed);
     const QScreen* screen = MainWindow->screen();
