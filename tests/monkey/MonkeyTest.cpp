@@ -97,7 +97,7 @@ protected:
 
 // A player and a desktop at random (`--events N --seed S`), and Check after every event.
 TEST_F(WindowTest, MonkeyPlayKeepsTheGameSound) {
-    auto args = QCoreApplication::arguments() + QStringList{"--events", "3000", "--seed", "1"};
+    auto args = QCoreApplication::arguments() + QStringList{"--events", "10000", "--seed", "1"};
     const unsigned events = args[args.indexOf("--events") + 1].toUInt();
     const unsigned seed = args[args.indexOf("--seed") + 1].toUInt();
     // The game's own random numbers drive the player too: one seed replays both.
