@@ -39,22 +39,47 @@ HighScoreTable::HighScoreTable(std::int16_t gameType, std::int32_t colorCount)
 HighScoreTable::~HighScoreTable() = default;
 
 bool HighScoreTable::Load() {
-    return ReadAppKey([this](Registry::Key& key) {
-        for (int i = 0; i < EntryCount; ++i) {
-            Entries[i].Name = ReadStringValue(key, NameValue(GameType, ColorCount, i), DefaultName);
-            Entries[i].Score = ReadNumberValue(key, ScoreValue(GameType, ColorCount, i), 0);
-        }
-        LastName = ReadStringValue(key, LastNameValue, u"");
-    });
+    return ReadAppKey([this](Registry::Key& key) { LoadFrom(key); });
 }
 
 bool HighScoreTable::Save() {
-    return WriteAppKey([this](Registry::Key& key) {
-        for (int i = 0; i < EntryCount; ++i) {
-            WriteStringValue(key, NameValue(GameType, ColorCount, i), Entries[i].Name);
-            WriteNumberValue(key, ScoreValue(GameType, ColorCount, i), Entries[i].Score);
-        }
-        WriteStringValue(key, LastNameValue, LastName);
+    return WriteAppKey([this](Registry::Key& key) { SaveTo(key); });
+}
+
+void HighScoreTable::LoadFrom(Registry::Key& key) {
+    for (int i = 0; i < EntryCount; ++i) {
+        Entries[i].Name = ReadStringValue(key, NameValue(GameType, ColorCount, i), DefaultName);
+        Entries[i].Score = ReadNumberValue(key, ScoreValue(GameType, ColorCount, i), 0);
+    }
+    LastName = ReadStringValue(key, LastNameValue, u"");
+}
+
+void HighScoreTable::SaveTo(Registry::Key& key) const {
+    for (int i = 0; i < EntryCount; ++i) {
+        WriteStringValue(key, NameValue(GameType, ColorCount, i), Entries[i].Name);
+        WriteNumberValue(key, ScoreValue(GameType, ColorCount, i), Entries[i].Score);
+    }
+    WriteStringValue(key, LastNameValue, LastName);
+}
+
+int HighScoreTable::StoreChampion(std::uint32_t score, const std::u16string& name) {
+    int index = EntryCount;
+    WriteAppKey([&](Registry::Key& key) {
+        LoadFrom(key);
+        const int rank = FindRank(score);
+        Insert(score, name);
+        SetLastName(name);
+        SaveTo(key);
+        index = rank;
+    });
+    return index;
+}
+
+void HighScoreTable::StoreName(int index, const std::u16string& name) {
+    const int at = std::clamp(index, 0, EntryCount - 1);
+    WriteAppKey([&](Registry::Key& key) {
+        WriteStringValue(key, NameValue(GameType, ColorCount, at), name);
+        Entries[at].Name = name;
     });
 }
 

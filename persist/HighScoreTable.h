@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+namespace Registry {
+class Key;
+}
+
 struct HighScoreEntry {
     std::u16string Name;
     std::uint32_t Score = 0;
@@ -51,8 +55,21 @@ public:
     // Sets LastName, in memory only.
     void SetLastName(const std::u16string& name);
 
+    // Loads the table as it is stored now, Inserts the entry, sets LastName and Saves, all in one
+    // transaction, so that an entry another running copy of the game stored meanwhile survives.
+    // Returns the index the entry took; 5 when it no longer qualifies or nothing could be stored.
+    int StoreChampion(std::uint32_t score, const std::u16string& name);
+
+    // Writes only the name of the entry at `index` (0 to 4), in one transaction, so that the rest
+    // of the table stays as another running copy of the game may have stored it meanwhile.
+    void StoreName(int index, const std::u16string& name);
+
     std::u16string LastName; // the name the last champion typed; shared by all tables
     std::int32_t ColorCount;
     std::int16_t GameType;
     HighScoreEntry Entries[EntryCount]; // best first
+
+private:
+    void LoadFrom(Registry::Key& key);
+    void SaveTo(Registry::Key& key) const;
 };

@@ -79,7 +79,19 @@ bool MainFrame::NewGame(std::int16_t gameType, bool force) {
 bool MainFrame::AskStartNewGame() {
     QMessageBox question(QMessageBox::NoIcon, tr("New game"), tr("Start a new game?"),
                          QMessageBox::Yes | QMessageBox::No, this);
-    return question.exec() == QMessageBox::Yes;
+    question.installEventFilter(this);
+    return RunModal(question, true) == QMessageBox::Yes;
+}
+
+int MainFrame::RunModal(QDialog& dialog, bool keepSelection) {
+    KeepSelection = keepSelection;
+    const int result = dialog.exec();
+    KeepSelection = false;
+    if (GameOverPending && QApplication::activeModalWidget() == nullptr) {
+        GameOverPending = false;
+        OnGameOver();
+    }
+    return result;
 }
 
 void MainFrame::StopBoardAnimations() {
@@ -93,21 +105,35 @@ void MainFrame::StopBoardAnimations() {
 }
 
 void MainFrame::OnDeactivate() {
-    // Another window of the game itself (the new-game question, a dialog) leaves the play as it
-    // was; only leaving the game drops the selection.
-    const QWidget* active = QApplication::activeWindow();
-    if (active != nullptr && active != this) {
-        return;
+    // The selected ball would go on bouncing and ticking behind a dialog or another program.
+    if (!KeepSelection) {
+        DropSelection();
     }
+}
+
+void MainFrame::DropSelection() {
     if (Board && Board->Selection.Column >= 0) {
         Board->Selection.Column = -1;
         Timers.Kill(SelectionTimer);
     }
 }
 
+bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // The question loses the focus as it closes, too; only a player who leaves it open for
+    // another program leaves the game.
+    if (event->type() == QEvent::WindowDeactivate && !static_cast<QWidget*>(watched)->isHidden()) {
+        DropSelection();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 bool MainFrame::event(QEvent* event) {
     if (event->type() == GameOverMessage) {
-        OnGameOver();
+        if (QApplication::activeModalWidget() != nullptr) {
+            GameOverPending = true;
+        } else {
+            OnGameOver();
+        }
         return true;
     }
     const bool handled = QMainWindow::event(event);

@@ -13,6 +13,7 @@
 #include <memory>
 
 class ClientArea;
+class QDialog;
 class SoundPlayer;
 
 // The game's one window: it owns the context and the board of the game in progress, answers the
@@ -51,7 +52,8 @@ public:
     void OnOptions();
     void OnHighScores();
     void OnAbout();
-    void OnHelp();
+    // Virtual so that a test can stand in for the help viewer's process.
+    virtual void OnHelp();
     void OnExit();
     void ToggleDoneButton();
     void OnDeactivate();
@@ -80,9 +82,16 @@ public:
 protected:
     bool event(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    // Watches the new-game question for the player leaving the game while it is asked.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool AskStartNewGame();
+    // Shows a dialog modally; an end of the game that came while it was open is handled once it
+    // has closed, so that the champion and High Scores dialogs never open inside another one.
+    // Only the new-game question keeps the selection, so that answering No changes nothing.
+    int RunModal(QDialog& dialog, bool keepSelection = false);
+    void DropSelection();
     void StopBoardAnimations();
     void ComposeFrame(QImage& backBuffer) const;
     void InvalidateClient(const ScreenRect& rect);
@@ -100,4 +109,6 @@ private:
 
     SoundPlayer& Sound;
     ClientArea* Picture = nullptr;
+    bool KeepSelection = false;
+    bool GameOverPending = false;
 };

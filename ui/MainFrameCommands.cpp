@@ -1,6 +1,7 @@
 #include "persist/HighScoreTable.h"
 #include "platform/HelpLauncher.h"
 #include "resources/ResourceIds.h"
+#include "ui/ClientArea.h"
 #include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -21,6 +22,10 @@ int ColorIndexOf(std::int32_t colors) {
 } // namespace
 
 void MainFrame::OnCommand(int commandId) {
+    // After Exit the window waits, hidden and without its context, for the event loop to end.
+    if (!Context) {
+        return;
+    }
     switch (commandId) {
     case CommandNewLines:
         NewGame(0, false);
@@ -68,7 +73,7 @@ void MainFrame::OnOptions() {
     dialog.TypeIndex = settings.GetGameType();
     dialog.AnimCheck = settings.Anim;
     dialog.SoundCheck = settings.SoundEffects;
-    if (dialog.exec() != QDialog::Accepted) {
+    if (RunModal(dialog) != QDialog::Accepted) {
         return;
     }
     // A list left without a choice hands back -1, which is stored as it comes: the next game
@@ -88,12 +93,12 @@ void MainFrame::OnOptions() {
 
 void MainFrame::OnHighScores() {
     HighScoresDialog dialog(*Context);
-    dialog.exec();
+    RunModal(dialog);
 }
 
 void MainFrame::OnAbout() {
     AboutDialog dialog;
-    dialog.exec();
+    RunModal(dialog);
 }
 
 void MainFrame::OnHelp() {
@@ -104,6 +109,8 @@ void MainFrame::OnExit() {
     Context->Settings.Save();
     Timers.KillAll();
     Context.reset();
+    // Keys still queued must not reach the board through the cursor.
+    Picture->removeEventFilter(&Cursor);
     close();
 }
 
@@ -120,7 +127,7 @@ void MainFrame::OnGameOver() {
     PlaySoundEffect(GameOverSound);
     EnterNewChampion();
     HighScoresDialog scores(*Context);
-    scores.exec();
+    RunModal(scores);
 }
 
 void MainFrame::EnterNewChampion() {
@@ -130,16 +137,14 @@ void MainFrame::EnterNewChampion() {
     }
     ChampionDialog champion;
     champion.PlayerName = table.LastName;
-    if (champion.exec() != QDialog::Accepted) {
+    if (RunModal(champion) != QDialog::Accepted) {
         return;
     }
     PlaySoundEffect(ChampionSound);
     // The timers run on while the name is typed: the new balls that filled the board may have
-    // completed a figure since, raising the score and with it the entry's row.
-    const auto score = static_cast<std::uint32_t>(Board->Score);
-    const int row = table.FindRank(score);
-    table.Insert(score, champion.PlayerName);
-    table.SetLastName(champion.PlayerName);
-    table.Save();
-    Context->NewScoreRow = row;
+    // completed a figure since, raising the score. Another copy of the game may have stored a
+    // champion meanwhile, so the entry goes into the table as it is stored now.
+    const int row =
+        table.StoreChampion(static_cast<std::uint32_t>(Board->Score), champion.PlayerName);
+    Context->NewScoreRow = row < HighScoreTable::EntryCount ? row : -1;
 }

@@ -15,7 +15,7 @@ constexpr std::int32_t SelectableBound = 20;
 } // namespace
 
 void MainFrame::OnTap(QPoint clientPoint) {
-    if (!Board || AnimationState > Idle) {
+    if (!Context || !Board || AnimationState > Idle) {
         return;
     }
     const BoardSkin& skin = *Context->Skin;

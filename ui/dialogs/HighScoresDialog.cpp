@@ -98,9 +98,8 @@ void HighScoresDialog::FillList() {
 }
 
 void HighScoresDialog::StoreName(int row, const QString& name) {
-    HighScoreTable table(static_cast<std::int16_t>(ShownType), ShownColors);
-    table.GetEntry(row).Name = name.toStdU16String();
-    table.Save();
+    HighScoreTable(static_cast<std::int16_t>(ShownType), ShownColors)
+        .StoreName(row, name.toStdU16String());
 }
 
 void HighScoresDialog::EndNameEdit() {

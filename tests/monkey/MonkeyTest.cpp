@@ -1,0 +1,196 @@
+#include "persist/HighScoreTable.h"
+#include "platform/SoundPlayer.h"
+#include "ui/ClientArea.h"
+#include "ui/CommandIds.h"
+#include "ui/MainFrame.h"
+
+#include <QTest>
+#include <QtWidgets>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+struct : SoundPlayer {
+    void Play(unsigned short) override {}
+} Silence;
+
+// The real window, silent, without help, idle; it ticks when told, and a tap activates it first.
+class TestFrame : public MainFrame {
+public:
+    explicit TestFrame(unsigned seed)
+        : MainFrame(Silence, seed) {
+        show();
+        while (AnimationState == Appearing)
+            OnTimer(AppearanceTimerId);
+    }
+    void OnHelp() override {}
+    bool Runs(unsigned id) {
+        const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(this);
+        return std::any_of(timers.begin(), timers.end(),
+                           [&](const auto& timer) { return Timers.IdOf(timer.timerId) == id; });
+    }
+    void TapCell(long i) {
+        QApplication::setActiveWindow(this);
+        QTest::mouseRelease(Client(), Qt::LeftButton, {},
+                            QPoint(24, 55) + 24 * QPoint(i % 9, i / 9));
+    }
+
+protected:
+    void timerEvent(QTimerEvent* event) override {
+        if (Timers.IdOf(event->timerId()) == 0)
+            MainFrame::timerEvent(event);
+    }
+};
+
+// "ok 0": a sound database whose high-score tables hold at most five entries each, best first.
+constexpr char RegistryFaults[] = R"(WITH s AS (SELECT substr(name, 1, instr(name, 'Score')) AS t,
+  substr(name, instr(name, 'Score') + 5) AS i, substr(hex(data), 7, 2) || substr(hex(data), 5, 2) ||
+  substr(hex(data), 3, 2) || substr(hex(data), 1, 2) AS v FROM registry_values WHERE name LIKE 'G%Score%')
+SELECT (SELECT group_concat(integrity_check) FROM pragma_integrity_check) || ' ' || (SELECT count(*)
+  FROM s a LEFT JOIN s b ON a.t = b.t AND a.i < b.i WHERE a.i NOT IN ('0', '1', '2', '3', '4') OR length(a.v) <> 8 OR a.v < b.v))";
+
+class WindowTest : public testing::Test {
+protected:
+    ~WindowTest() override { sqlite3_finalize(Faults), sqlite3_close(Store); }
+    GameBoard& Board() { return *Frame->Board; }
+
+    // What must always hold, whatever the player (`away` in another program) and the desktop did.
+    void Check(bool away = false) {
+        const std::int32_t state = Frame->AnimationState;
+        const bool ticking = Frame->Runs(SelectionTimerId);
+        const std::int32_t animations[] = {Idle, Idle, Moving, Removing, Appearing};
+        for (unsigned id = MoveTimerId; Frame->Context && id <= AppearanceTimerId; ++id)
+            ASSERT_EQ(Frame->Runs(id), state == animations[id]) << state;
+        ASSERT_TRUE(!Frame->Context ||
+                    ticking == (Board().Selection.Column >= 0 && state != Moving));
+        ASSERT_EQ(Board().EmptyCells, std::count(Board().Cells.begin(), Board().Cells.end(), 0));
+        ASSERT_TRUE(state != Idle ||
+                    *std::min_element(Board().Cells.begin(), Board().Cells.end()) >= 0);
+        ASSERT_GE(Board().Score, std::exchange(Score, Board().Score));
+        // A ball bounces only while the game has the player, behind no dialog but the question.
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_FALSE(ticking && (away || (modal != nullptr && !modal->inherits("QMessageBox"))));
+        for (QWidget* window : QApplication::topLevelWidgets()) // dialogs never stack
+            ASSERT_TRUE(window == modal || !window->isVisible() || !window->inherits("QDialog"));
+        ASSERT_EQ(sqlite3_step(Faults), SQLITE_ROW);
+        ASSERT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(Faults, 0)), "ok 0");
+        sqlite3_reset(Faults);
+    }
+
+    // Runs `action`; whenever an event loop comes round, `answer` gets the dialog the player faces.
+    static void Play(const std::function<void(QDialog*)>& answer, std::function<void()> action) {
+        QTimer hand;
+        QObject::connect(&hand, &QTimer::timeout, [&] {
+            hand.start(0); // so that it comes round in a dialog that the answer opens, too
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || dialog->isActiveWindow())
+                answer(dialog);
+        });
+        hand.start(0);
+        action();
+    }
+
+    QTemporaryDir Folder;
+    const QByteArray Registry = Folder.filePath(QStringLiteral("registry")).toUtf8();
+    const bool Private = qputenv("PEBBLIX_REGISTRY", Registry);
+    std::unique_ptr<TestFrame> Frame = std::make_unique<TestFrame>(1);
+    sqlite3* Store = nullptr;
+    const int Opened = sqlite3_open_v2(Registry, &Store, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* Faults = nullptr;
+    const int Prepared = sqlite3_prepare_v2(Store, RegistryFaults, -1, &Faults, nullptr);
+    std::int32_t Score = 0;
+};
+
+// A player and a desktop at random (`--events N --seed S`), and Check after every event.
+TEST_F(WindowTest, MonkeyPlayKeepsTheGameSound) {
+    auto args = QCoreApplication::arguments() + QStringList{"--events", "10000", "--seed", "1"};
+    const unsigned events = args[args.indexOf("--events") + 1].toUInt();
+    const unsigned seed = args[args.indexOf("--seed") + 1].toUInt();
+    // The game's own random numbers drive the player too: one seed replays both.
+    const auto pick = [](std::size_t count) { return static_cast<int>(std::rand() % count); };
+    Frame = std::make_unique<TestFrame>(seed);
+    unsigned event = 0;
+    const auto play = [&](QDialog* dialog) {
+        if (QThread::currentThread()->loopLevel() == 0 && !Frame->isVisible() && pick(10) == 0)
+            Frame = std::make_unique<TestFrame>(seed + event), Score = 0; // none of its loops runs
+        QWidget& window = dialog != nullptr ? *dialog : *static_cast<QWidget*>(Frame->Client());
+        QList<QWidget*> parts = window.findChildren<QWidget*>() << &window;
+        QWidget* part = parts[pick(parts.size())];
+        unsigned timer = 1 + pick(WindowTimers::Count); // ticks come in any order
+        for (int tries = 0; tries < 8 && !Frame->Runs(timer); ++tries)
+            timer = 1 + pick(WindowTimers::Count);
+        const Qt::Key key = Qt::Key(pick(3) == 0 ? Qt::Key_A + pick(26)
+                                    : pick(2)    ? Qt::Key_Escape + pick(12)
+                                                 : Qt::Key_Home + pick(8));
+        const bool idle = Frame->AnimationState == Idle;
+        // While balls move or blink the player mostly waits; a full board wants a new game.
+        const int action = ++event >= events || HasFailure()  ? 999
+                           : !idle && pick(4) != 0            ? 600
+                           : Board().IsFull() && pick(5) == 0 ? 998
+                                                              : pick(1000);
+        // A ball, or a free cell the selected ball can reach, so that boards fill and games end.
+        long cell = pick(81);
+        for (int tries = 0;
+             !dialog && idle && action < 450 && tries < 100 &&
+             (Board().Selection.Column < 0 ? Board().Cells[cell] <= 0
+                                           : Board().FindPath(cell / 9, cell % 9) == 0);
+             ++tries)
+            cell = pick(81);
+        if (dialog == nullptr && action < 450)
+            Frame->TapCell(cell);
+        else if (action < 500 && part->isVisible() && !part->inherits("QComboBox"))
+            QApplication::setActiveWindow(part->window()),
+                QTest::mouseClick(part, Qt::LeftButton, {},
+                                  QPoint(pick(part->width()), pick(part->height())));
+        else if (action < 850 && Frame->Runs(timer))
+            Frame->OnTimer(timer);
+        else if (action < 960)
+            QApplication::setActiveWindow(window.window()),
+                QTest::keyClick(QApplication::focusWidget(), key);
+        else if (action < 996)
+            QApplication::setActiveWindow(window.window()), QApplication::setActiveWindow(nullptr),
+                Check(true), QApplication::setActiveWindow(dialog);
+        else if (dialog != nullptr)
+            QTest::keyClick(dialog, pick(2) ? Qt::Key_Return : Qt::Key_Escape);
+        else if (const QList<QAction*> commands = Frame->findChildren<QAction*>(); event < events)
+            QApplication::setActiveWindow(Frame.get()), commands[pick(commands.size())]->trigger(),
+                Score = 0;
+        Check();
+    };
+    Play(play, [&] {
+        while (event < events && !HasFailure())
+            QCoreApplication::processEvents();
+    });
+}
+
+// The player leaves the game while the new-game question is open, the last move fills the board
+// behind the Options dialog, and another copy of the game stores a champion meanwhile.
+TEST_F(WindowTest, TheLastMoveAroundDialogsAndAnotherCopy) {
+    HighScoreTable(Lines, 5).StoreChampion(30, u"Cy");
+    // All full but the cells of the last move, no two neighbours alike: the spawn fills the board.
+    for (int index = 0; index < 81; ++index)
+        Board().Cells[index] = index < 77 || index == 78 ? (index / 9 * 2 + index % 9) % 5 + 1 : 0;
+    Board().EmptyCells = 3, Board().Score = 25;
+    int step = 0;
+    const auto answer = [&](QDialog* dialog) {
+        ++step;
+        Check(); // a ball that bounces behind a dialog, or dialogs stacked, fail here
+        if (step == 1)
+            QApplication::setActiveWindow(nullptr), Check(true),
+                QApplication::setActiveWindow(dialog);
+        if (step == 2) // the last ball arrives
+            Frame->OnTimer(MoveTimerId),
+                QCoreApplication::sendPostedEvents(Frame.get(), MainFrame::GameOverMessage);
+        if (step == 3)
+            HighScoreTable(Lines, 5).StoreChampion(40, u"Zed");
+        QTest::keyClick(dialog, step == 3 ? Qt::Key_Return : Qt::Key_Escape);
+    };
+    Frame->TapCell(78);
+    Play(answer, [&] { Frame->OnCommand(CommandNewGame); });
+    Frame->TapCell(78);
+    Frame->TapCell(79);
+    Play(answer, [&] { Frame->OnCommand(CommandOptions); });
+    QStringList entries;
+    for (const HighScoreEntry& entry : HighScoreTable(Lines, 5).Entries)
+        entries << QString::fromStdU16String(entry.Name) + QString::number(entry.Score);
+    EXPECT_EQ(entries.join(' ').toStdString(), "Zed40 Cy30 Cy25 Anonymous0 Anonymous0");
+}
