@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <iostream>
 #include <random>
+#include <ranges>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,16 +21,31 @@ namespace {
 
 constexpr std::int32_t Size = 9;
 
+bool Inside(std::int32_t row, std::int32_t column) {
+    return row >= 0 && row < Size && column >= 0 && column < Size;
+}
+
 std::vector<std::int32_t> SideNeighbours(std::int32_t cell) {
     std::vector<std::int32_t> neighbours;
-    for (const auto& [dr, dc] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-        const std::int32_t row = cell / Size + dr;
-        const std::int32_t column = cell % Size + dc;
-        if (row >= 0 && row < Size && column >= 0 && column < Size) {
-            neighbours.push_back(row * Size + column);
-        }
-    }
+    for (const auto& [dr, dc] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+        if (Inside(cell / Size + dr, cell % Size + dc))
+            neighbours.push_back(cell + dr * Size + dc);
     return neighbours;
+}
+
+// How far `cell` reaches through cells for which `joins` holds; -1 where it does not.
+template <typename Joins>
+std::vector<std::int32_t> Region(std::int32_t cell, Joins joins) {
+    std::vector<std::int32_t> distance(Size * Size, -1);
+    std::vector<std::int32_t> region{cell};
+    distance[cell] = 0;
+    for (std::size_t next = 0; next < region.size(); ++next)
+        for (const std::int32_t neighbour : SideNeighbours(region[next]))
+            if (distance[neighbour] < 0 && joins(neighbour)) {
+                distance[neighbour] = distance[region[next]] + 1;
+                region.push_back(neighbour);
+            }
+    return distance;
 }
 
 std::int32_t ReferencePoints(std::int16_t gameType, std::int32_t colours, std::int32_t marked) {
@@ -38,54 +55,33 @@ std::int32_t ReferencePoints(std::int16_t gameType, std::int32_t colours, std::i
     return marked == 0 ? 0 : base + (colours - 3) * base / 10;
 }
 
-// The balls that belong to a figure of the game type, found the plain way: Lines and Squares as
-// the union of their smallest figures (five in a row; a square or a diamond of four), Blocks as
-// regions grown side by side.
+// The balls that belong to a figure, found the plain way: for Lines and Squares as the union of
+// their smallest figures (five in a row; a square or a diamond of four), for Blocks as regions.
 std::vector<bool> ReferenceFigures(std::int16_t gameType, const std::vector<std::int32_t>& cells) {
     using Shape = std::vector<std::pair<std::int32_t, std::int32_t>>;
     std::vector<Shape> shapes{{{0, 0}, {0, 1}, {1, 0}, {1, 1}}, {{0, 0}, {1, -1}, {1, 1}, {2, 0}}};
     if (gameType != Squares) {
         shapes.clear();
-        for (const auto& [dr, dc] : {std::pair{0, 1}, {1, 0}, {1, 1}, {1, -1}}) {
-            shapes.push_back(
-                {{0, 0}, {dr, dc}, {2 * dr, 2 * dc}, {3 * dr, 3 * dc}, {4 * dr, 4 * dc}});
-        }
+        for (const auto& [r, c] : {std::pair{0, 1}, {1, 0}, {1, 1}, {1, -1}})
+            shapes.push_back({{0, 0}, {r, c}, {2 * r, 2 * c}, {3 * r, 3 * c}, {4 * r, 4 * c}});
     }
-    const auto colourAt = [&](std::int32_t row, std::int32_t column) {
-        const bool inside = row >= 0 && row < Size && column >= 0 && column < Size;
-        return inside ? std::abs(cells[row * Size + column]) : -1;
-    };
     std::vector<bool> marked(cells.size(), false);
-    for (std::int32_t cell = 0; cell < Size * Size && gameType != Blocks; ++cell) {
-        const auto same = [&](const std::pair<std::int32_t, std::int32_t>& offset) {
-            const std::int32_t colour =
-                colourAt(cell / Size + offset.first, cell % Size + offset.second);
-            return cells[cell] != 0 && colour == std::abs(cells[cell]);
+    for (std::int32_t cell = 0; cell < Size * Size; ++cell) {
+        const std::int32_t colour = std::abs(cells[cell]);
+        const auto same = [&](const auto& at) {
+            const std::int32_t row = cell / Size + at.first;
+            return Inside(row, cell % Size + at.second) &&
+                   std::abs(cells[cell + at.first * Size + at.second]) == colour;
         };
-        for (const Shape& shape : shapes) {
-            for (const auto& [dr, dc] : std::ranges::all_of(shape, same) ? shape : Shape{}) {
-                marked[cell + dr * Size + dc] = true;
-            }
+        if (colour != 0 && gameType == Blocks) {
+            const auto region =
+                Region(cell, [&](std::int32_t other) { return std::abs(cells[other]) == colour; });
+            marked[cell] =
+                std::ranges::count_if(region, [](std::int32_t d) { return d >= 0; }) >= 7;
         }
-    }
-    std::vector<bool> seen(cells.size(), false);
-    for (std::int32_t seed = 0; seed < Size * Size && gameType == Blocks; ++seed) {
-        if (seen[seed] || cells[seed] == 0) {
-            continue;
-        }
-        std::vector<std::int32_t> region{seed};
-        seen[seed] = true;
-        for (std::size_t next = 0; next < region.size(); ++next) {
-            for (const std::int32_t neighbour : SideNeighbours(region[next])) {
-                if (!seen[neighbour] && std::abs(cells[neighbour]) == std::abs(cells[seed])) {
-                    seen[neighbour] = true;
-                    region.push_back(neighbour);
-                }
-            }
-        }
-        for (const std::int32_t index : region) {
-            marked[index] = region.size() >= 7;
-        }
+        for (const Shape& shape : colour != 0 && gameType != Blocks ? shapes : std::vector<Shape>{})
+            for (const auto& [r, c] : std::ranges::all_of(shape, same) ? shape : Shape{})
+                marked[cell + r * Size + c] = true;
     }
     return marked;
 }
@@ -102,55 +98,52 @@ public:
         Board.Observer = this;
     }
 
-    // Plays until the board is full; returns the first broken rule, or nothing.
     std::string Play() {
         Call("the first Step", [&] { Board.Step(); });
-        Settle();
-        for (std::int32_t move = 0; Broken.empty() && !Board.IsFull(); ++move) {
-            Expect(!BoardFullTold, "BoardFull was told while the board has empty cells");
-            Expect(Board.TurnState == CheckMove, "the board waits for a move in another state");
-            Expect(std::ranges::none_of(Board.Cells, [](std::int32_t cell) { return cell < 0; }),
-                   "a negative cell while the board waits for a move");
-            Expect(move < 10000, "the game never ends");
-            if (Broken.empty()) {
+        for (std::int32_t move = 0; Settle() && !Board.IsFull(); ++move)
+            if (Expect(!BoardFullTold && Board.TurnState == CheckMove && move < 10000 &&
+                           std::ranges::none_of(Board.Cells,
+                                                [](std::int32_t cell) { return cell < 0; }),
+                       "the board waits for a move in another state, or forever"))
                 MakeMove();
-                Settle();
-            }
-        }
-        Expect(!Broken.empty() || BoardFullTold, "the board filled up without telling BoardFull");
-        Expect(Board.TurnState == CheckMove || Board.TurnState == FinishSpawn,
-               "a full board was left in an unexpected turn state");
+        Expect(!Broken.empty() || (BoardFullTold && (Board.TurnState == CheckMove ||
+                                                     Board.TurnState == FinishSpawn)),
+               "the board filled up without telling BoardFull, or in an unexpected turn state");
         return Broken;
     }
 
     void BoardChanged() override { Expect(false, "the board told BoardChanged"); }
+    void CellChanged(std::int32_t, std::int32_t) override { Check("CellChanged"); }
+    void FiguresMarked() override { Answer(&GameBoard::RemoveMarked, "FiguresMarked"); }
     void NextBallsChanged() override {
         ToldNextBalls = Board.NextBalls;
         Check("NextBallsChanged");
     }
     void ScoreChanged() override {
-        // Told once the figures are marked and scored.
-        std::vector<bool> marked;
-        for (const std::int32_t cell : Board.Cells) {
-            marked.push_back(cell < 0);
-        }
-        Expect(marked == ReferenceFigures(Board.GameType, Board.Cells),
+        const auto marked = [](std::int32_t cell) { return cell < 0; };
+        Expect(std::ranges::equal(ReferenceFigures(Board.GameType, Board.Cells),
+                                  Board.Cells | std::views::transform(marked)),
                "the marked balls are not the figures");
-        const auto points =
-            ReferencePoints(Board.GameType, Board.ColorCount,
-                            static_cast<std::int32_t>(std::ranges::count(marked, true)));
-        Expect(Board.Score - ScoreSeen == points, "the points do not match the balls marked");
+        const auto count = static_cast<std::int32_t>(std::ranges::count_if(Board.Cells, marked));
+        Expect(Board.Score - ScoreSeen == ReferencePoints(Board.GameType, Board.ColorCount, count),
+               "the points do not match the balls marked");
         Check("ScoreChanged");
     }
-    void CellChanged(std::int32_t row, std::int32_t column) override {
-        Expect(Board.IsInside(row, column), "CellChanged for a cell off the board");
-        Check("CellChanged");
+    void BallsAppearing() override {
+        // The new balls are the preview's, hidden: its first ones, or after a short spawn the rest.
+        const bool late = Board.TurnState == AfterLateSpawn;
+        Preview = late ? Preview : Board.NextBalls;
+        std::multiset<std::int32_t> hidden;
+        for (const std::int32_t cell : Board.Cells)
+            hidden.insert(cell < 0 ? -cell : 0);
+        hidden.erase(0);
+        Expect(hidden == std::multiset(Preview.begin() + (late ? Board.BallsPlaced : 0),
+                                       Preview.begin() + (late ? 3 : Board.BallsPlaced)),
+               "the new balls are not the preview's");
+        Answer(&GameBoard::UnmarkAll, "BallsAppearing");
     }
-    void FiguresMarked() override { Answer(&GameBoard::RemoveMarked, "FiguresMarked"); }
-    void BallsAppearing() override { Answer(&GameBoard::UnmarkAll, "BallsAppearing"); }
     void BoardFull() override {
-        Expect(Board.IsFull(), "BoardFull told with empty cells left");
-        BoardFullTold = true;
+        BoardFullTold = Expect(Board.IsFull(), "BoardFull told with empty cells left");
         Check("BoardFull");
     }
 
@@ -159,75 +152,55 @@ private:
 
     void Answer(Answering answer, const char* notification) {
         Check(notification);
-        if (AnswerAtOnce) {
-            Call("an answer given at once", [&] { (Board.*answer)(); });
-            Call("the Step after an answer given at once", [&] { Board.Step(); });
-        } else {
-            Expect(Pending == nullptr, "told while another answer is pending");
-            Pending = answer;
-        }
+        Expect(Pending == nullptr, "told while another answer is pending");
+        Pending = answer;
+        if (AnswerAtOnce)
+            Settle();
     }
 
-    // Answers later, as the window does when its animations end.
-    void Settle() {
+    // Removes or reveals the balls and steps on, as the window does when its animations end.
+    bool Settle() {
         while (Pending != nullptr && Broken.empty()) {
             const Answering answer = std::exchange(Pending, nullptr);
-            Call("a late answer", [&] { (Board.*answer)(); });
-            Call("the Step after a late answer", [&] { Board.Step(); });
+            Call("an answer", [&] { (Board.*answer)(); });
+            Call("the Step after an answer", [&] { Board.Step(); });
         }
+        return Broken.empty();
     }
 
     void MakeMove() {
         std::vector<std::int32_t> balls;
-        for (std::int32_t index = 0; index < Size * Size; ++index) {
+        for (std::int32_t cell = 0; cell < Size * Size; ++cell) {
             const auto free = [&](std::int32_t neighbour) { return Board.Cells[neighbour] == 0; };
-            if (Board.Cells[index] > 0 && std::ranges::any_of(SideNeighbours(index), free)) {
-                balls.push_back(index);
-            }
+            if (Board.Cells[cell] > 0 && std::ranges::any_of(SideNeighbours(cell), free))
+                balls.push_back(cell);
         }
-        if (!Expect(!balls.empty(), "no ball can move on a board with empty cells")) {
+        if (!Expect(!balls.empty(), "no ball can move on a board with empty cells"))
             return;
-        }
-        // Steps over empty cells from the ball, -1 where no free path leads.
         const std::int32_t from = balls[Pick(balls.size())];
-        std::vector<std::int32_t> distance(Size * Size, -1);
-        std::vector<std::int32_t> reached{from};
-        distance[from] = 0;
-        for (std::size_t next = 0; next < reached.size(); ++next) {
-            for (const std::int32_t neighbour : SideNeighbours(reached[next])) {
-                if (Board.Cells[neighbour] == 0 && distance[neighbour] < 0) {
-                    distance[neighbour] = distance[reached[next]] + 1;
-                    reached.push_back(neighbour);
-                }
-            }
-        }
+        const auto distance =
+            Region(from, [&](std::int32_t cell) { return Board.Cells[cell] == 0; });
         std::vector<std::int32_t> reachable;
-        std::vector<std::int32_t> refused;
-        for (std::int32_t index = 0; index < Size * Size; ++index) {
-            const bool inReach = distance[index] > 0 && distance[index] <= GameBoard::MaxPathLength;
-            (inReach ? reachable : refused).push_back(index);
-        }
-        Call("SetSelection", [&] { Board.SetSelection(from / Size, from % Size); });
-        if (Pick(4) == 0) {
-            Search(refused[Pick(refused.size())], 0);
-        }
+        for (std::int32_t cell = 0; cell < Size * Size; ++cell)
+            if (distance[cell] > 0 && distance[cell] <= GameBoard::MaxPathLength)
+                reachable.push_back(cell);
         const std::int32_t to = reachable[Pick(reachable.size())];
-        Search(to, distance[to]);
-        Expect(Board.PathOrigin == CellPoint{from % Size, from / Size},
-               "the path does not start at the selected ball");
-        CellPoint previous = Board.PathOrigin;
-        for (std::int32_t step = 1; step <= distance[to] && Broken.empty(); ++step) {
-            const CellPoint cell = Board.PathCell(step);
-            Expect(std::abs(cell.Row - previous.Row) + std::abs(cell.Column - previous.Column) ==
-                           1 &&
-                       Board.IsInside(cell.Row, cell.Column) &&
-                       Board.Cells[cell.Row * Size + cell.Column] == 0,
-                   "a step of the path is no side step to a free cell");
-            previous = cell;
+        const std::vector<std::int32_t> cells = Board.Cells;
+        std::int32_t found = 0;
+        Call("SetSelection", [&] { Board.SetSelection(from / Size, from % Size); });
+        Call("FindPath", [&] { found = Board.FindPath(to / Size, to % Size); });
+        Expect(found == distance[to] && Board.PathLength == found && Board.Cells == cells,
+               "FindPath found no shortest path, or changed the cells");
+        // The path on record leads by side steps over free cells from the ball to the target.
+        CellPoint at{from % Size, from / Size};
+        for (std::int32_t step = 1; step <= found; at = Board.PathCell(step++)) {
+            const CellPoint next = Board.PathCell(step);
+            Expect(std::abs(next.Row - at.Row) + std::abs(next.Column - at.Column) == 1 &&
+                       Board.Cells[next.Row * Size + next.Column] == 0,
+                   "the path on record is no free path");
         }
-        Expect(Board.PathCell(0) == CellPoint{to % Size, to / Size},
-               "PathCell(0) is not the target");
-
+        Expect(at == Board.PathCell(0) && at == CellPoint{to % Size, to / Size},
+               "the path ends elsewhere");
         std::int32_t ball = 0;
         Call("TakeBall", [&] { ball = Board.TakeBall(from / Size, from % Size); });
         Board.Selection.Column = -1;
@@ -236,23 +209,6 @@ private:
         Call("the Step after a move", [&] { Board.Step(); });
         Expect(!AnswerAtOnce || Board.TurnState == CheckMove || BoardFullTold,
                "answered at once, a turn ended before the board waits for a move");
-    }
-
-    // A search for a path to `to`: `shortest` steps long, or refused (0) leaving all as it was.
-    void Search(std::int32_t to, std::int32_t shortest) {
-        const GameBoard before = Board;
-        std::int32_t found = -1;
-        Call("FindPath", [&] { found = Board.FindPath(to / Size, to % Size); });
-        Expect(found == shortest,
-               "FindPath did not find the shortest path, or found one out of reach");
-        Expect(Board.Cells == before.Cells, "FindPath changed the cells");
-        const bool recorded = shortest == 0
-                                  ? Board.PathLength == before.PathLength &&
-                                        Board.PathTarget == before.PathTarget &&
-                                        Board.PathDirections == before.PathDirections
-                                  : Board.PathLength == shortest &&
-                                        Board.PathTarget == CellPoint{to % Size, to / Size};
-        Expect(recorded, "the path on record is not the one found, or a refusal changed it");
     }
 
     template <typename Operation>
@@ -277,16 +233,14 @@ private:
             : Board.NextBalls != ToldNextBalls                ? "the next balls changed untold"
             : Board.Score < ScoreSeen                         ? "the score fell"
                                                               : nullptr;
-        if (broken != nullptr) {
+        if (broken != nullptr)
             Expect(false, (std::string(when) + ": " + broken).c_str());
-        }
         ScoreSeen = Board.Score;
     }
 
     bool Expect(bool holds, const char* rule) {
-        if (!holds && Broken.empty()) {
+        if (!holds && Broken.empty())
             Broken = rule;
-        }
         return holds;
     }
 
@@ -299,6 +253,7 @@ private:
     bool AnswerAtOnce;
     Answering Pending = nullptr;
     std::array<std::int32_t, 3> ToldNextBalls;
+    std::array<std::int32_t, 3> Preview{};
     std::int32_t ScoreSeen = 0;
     bool BoardFullTold = false;
     std::string Broken;
@@ -309,35 +264,23 @@ private:
 int main(int argc, char** argv) {
     std::uint32_t games = 80;
     std::uint32_t seed = 1;
-    for (int i = 1; i < argc; i += 2) {
-        const std::string option = argv[i];
-        std::uint32_t& number = option == "--games" ? games : seed;
-        char* end = nullptr;
-        if ((option != "--games" && option != "--seed") || i + 1 == argc ||
-            (number = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], &end, 10))) == 0 ||
-            *end) {
-            std::cerr << "usage: " << argv[0] << " [--games N] [--seed S]\n";
-            return 2;
-        }
-    }
+    for (int i = 1; i + 1 < argc; i += 2)
+        (std::string(argv[i]) == "--games" ? games : seed) =
+            static_cast<std::uint32_t>(std::stoul(argv[i + 1]));
     int broken = 0;
-    for (const std::int16_t gameType : {Lines, Squares, Blocks}) {
+    for (const std::int16_t gameType : {Lines, Squares, Blocks})
         for (std::int32_t colours = GameBoard::MinColorCount; colours <= GameBoard::MaxColorCount;
-             ++colours) {
-            for (const bool answerAtOnce : {true, false}) {
+             ++colours)
+            for (const bool answerAtOnce : {true, false})
                 for (std::uint32_t game = seed; game < seed + games; ++game) {
                     std::srand(game);
                     const std::string rule = SoakGame(gameType, colours, answerAtOnce, game).Play();
-                    if (!rule.empty()) {
-                        std::cerr << "game type " << gameType << ", " << colours << " colours, "
-                                  << (answerAtOnce ? "answered at once" : "answered later")
+                    if (!rule.empty())
+                        std::cerr << "game type " << gameType << ", " << colours
+                                  << " colours, answered " << (answerAtOnce ? "at once" : "later")
                                   << ", seed " << game << ": " << rule << '\n';
-                        ++broken;
-                    }
+                    broken += rule.empty() ? 0 : 1;
                 }
-            }
-        }
-    }
     std::cout << broken << " of " << games * 36 << " games broke a rule\n";
     return broken == 0 ? 0 : 1;
 }

@@ -6,12 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
-#include <ostream>
-#include <vector>
 
-// Failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
@@ -38,18 +34,16 @@ inline std::size_t AnswerModals(const std::function<void()>& action,
     QObject::connect(&answerer, &QTimer::timeout, [&] {
         QWidget* window = QApplication::activeModalWidget();
         // An answer may itself process events; the window it answers is not new.
-        if (answering != nullptr || window == nullptr || !window->isVisible()) {
+        if (answering != nullptr || window == nullptr || !window->isVisible())
             return;
-        }
         answering = window;
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         EXPECT_LT(opened, answers.size()) << "an unexpected " << window->metaObject()->className();
-        if (opened < answers.size()) {
+        if (opened < answers.size())
             answers[opened](*window);
-        }
         ++opened;
         EXPECT_FALSE(window->isVisible())
-            << "the answer left a " << window->metaObject()->className() << " open";
+            << "an answer left a " << window->metaObject()->className() << " open";
         window->close();
         answering = nullptr;
     });
@@ -58,7 +52,6 @@ inline std::size_t AnswerModals(const std::function<void()>& action,
     return opened;
 }
 
-// Clicks a button of the dialog's button box, as a player would.
 inline void Press(QWidget& dialog, QDialogButtonBox::StandardButton button) {
     QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(button), Qt::LeftButton);
 }

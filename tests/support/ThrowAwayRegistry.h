@@ -9,18 +9,12 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sqlite3.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 inline std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // Runs `body` in a child process, as nobody when asked (root passes every permission check):
@@ -28,10 +22,9 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 inline int RunInChild(const std::function<int()>& body, bool asNobody = false) {
     std::fflush(nullptr);
     const pid_t child = fork();
-    if (child == 0) {
+    if (child == 0)
         _exit(asNobody && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0) ? 98
                                                                                        : body());
-    }
     int status = 0;
     waitpid(child, &status, 0);
     return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
@@ -44,26 +37,20 @@ protected:
         ASSERT_NE(mkdtemp(folder.data()), nullptr);
         Folder = folder;
         File = Folder + "/registry.sqlite";
-        UseStore(File);
+        setenv("PEBBLIX_REGISTRY", File.c_str(), 1);
     }
     void TearDown() override { std::filesystem::remove_all(Folder); }
 
-    static void UseStore(const std::string& path) { setenv("PEBBLIX_REGISTRY", path.c_str(), 1); }
+    static int Row(void* rows, int, char** row, char**) {
+        static_cast<std::vector<std::string>*>(rows)->emplace_back(row[0] ? row[0] : "NULL");
+        return 0;
+    }
 
-    // Runs SQL on the store and gives the first column of every row as text.
     std::vector<std::string> Sql(const std::string& sql) const {
         std::vector<std::string> rows;
         sqlite3* db = nullptr;
         sqlite3_open(File.c_str(), &db);
-        EXPECT_EQ(sqlite3_exec(
-                      db, sql.c_str(),
-                      [](void* rows, int, char** row, char**) {
-                          static_cast<std::vector<std::string>*>(rows)->emplace_back(
-                              row[0] ? row[0] : "NULL");
-                          return 0;
-                      },
-                      &rows, nullptr),
-                  SQLITE_OK)
+        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), Row, &rows, nullptr), SQLITE_OK)
             << sqlite3_errmsg(db);
         sqlite3_close(db);
         return rows;

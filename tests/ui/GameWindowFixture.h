@@ -1,17 +1,29 @@
 #pragma once
 
+#include "persist/GameSettings.h"
+#include "persist/HighScoreTable.h"
 #include "platform/SoundPlayer.h"
 #include "tests/engine/BoardTesting.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/ThrowAwayRegistry.h"
+#include "ui/ClientArea.h"
+#include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
+#include "ui/SoundEffects.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/ChampionDialog.h"
+#include "ui/dialogs/HighScoresDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimerEvent>
 
-// Stands in for the speakers: remembers every sound the window starts.
-class RecordingSoundPlayer : public SoundPlayer {
-public:
+using Sounds = std::vector<unsigned short>;
+
+struct RecordingSoundPlayer : SoundPlayer {
     void Play(unsigned short resource) override { Played.push_back(resource); }
     std::vector<unsigned short> Played;
 };
@@ -24,12 +36,10 @@ public:
 
     // The Qt timer behind one of the window's timers; 0 when that is not running.
     int Running(unsigned id) const {
-        for (int qtTimer = 1; qtTimer < 1 << 16; ++qtTimer) {
-            if (Timers.IdOf(qtTimer) == id) {
-                return qtTimer;
-            }
-        }
-        return 0;
+        int qtTimer = 1;
+        while (qtTimer < 1 << 16 && Timers.IdOf(qtTimer) != id)
+            ++qtTimer;
+        return qtTimer < 1 << 16 ? qtTimer : 0;
     }
     void Tick(unsigned id, int ticks = 1) {
         for (int tick = 0; tick < ticks; ++tick) {
@@ -43,9 +53,8 @@ public:
 
 protected:
     void timerEvent(QTimerEvent* event) override {
-        if (Ticking || Timers.IdOf(event->timerId()) == 0) {
+        if (Ticking || Timers.IdOf(event->timerId()) == 0)
             MainFrame::timerEvent(event);
-        }
     }
 
 private:
@@ -67,24 +76,31 @@ protected:
         ThrowAwayRegistry::TearDown();
     }
 
-    // Opens the window, shown offscreen, at the given scale.
     ManualClockFrame& Open(const StoredOptions& options = {}, int scale = 1);
     GameBoard& Board() { return *Frame->Board; }
-    // Ticks the running animation until it ends.
-    void Settle();
-    // Lays the picture on the board, once the animations have ended.
-    void Lay(const Picture& picture);
-    // A stylus tap at a point of the 240 × 270 picture, or in the middle of a cell.
-    void TapAt(QPoint clientPoint);
+    void Settle() {
+        for (int tick = 0; tick < 50 && Frame->AnimationState != Idle; ++tick)
+            Frame->Tick(Frame->AnimationTimer);
+    }
+    void Lay(const Picture& picture) { Settle(), ::Lay(Board(), picture); }
+    // A stylus tap at a point of the 240 × 270 picture, or on a cell.
+    void TapAt(QPoint at) {
+        QTest::mouseRelease(Frame->Client(), Qt::LeftButton, {},
+                            at * Scale + QPoint(1, 1) * (Scale / 2));
+    }
     void Tap(std::int32_t row, std::int32_t column) { TapAt({24 + 24 * column, 55 + 24 * row}); }
-    // The picture the window shows, at 240 × 270.
-    QImage Shot();
+    QImage Shot() {
+        return Frame->Client()
+            ->grab()
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .scaled(240, 270);
+    }
     // What the window shows of the board, one string per row: '.' an empty cell, '1' ... '8' a
     // ball, 'a' ... 'h' a ball in its other look (selected or blinking), 'r', 'u', 'l' and 'd' a
     // path arrow pointing right, up, left and down, 't' the target; arrows and target in capitals
     // when lit; '?' anything else. With `next`, the three places of the next balls instead.
     Picture Seen(bool next = false);
-    // The sounds played since the last call.
     std::vector<unsigned short> Heard() { return std::exchange(Sound.Played, {}); }
 
     RecordingSoundPlayer Sound;
@@ -92,10 +108,10 @@ protected:
     int Scale = 1;
 };
 
-// An answer that clicks a button of a message box.
 inline ModalAnswer Reply(QMessageBox::StandardButton button) {
     return Answer<QMessageBox>([button](QMessageBox& box) { box.button(button)->click(); });
 }
+inline const ModalAnswer Yes = Reply(QMessageBox::Yes);
 
 // What a High Scores dialog shows: the selected tabs' texts, then every row from left to right.
 QStringList ShownScores(QDialog& dialog);
