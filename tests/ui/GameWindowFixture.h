@@ -82,7 +82,10 @@ protected:
         for (int tick = 0; tick < 50 && Frame->AnimationState != Idle; ++tick)
             Frame->Tick(Frame->AnimationTimer);
     }
-    void Lay(const Picture& picture) { Settle(), ::Lay(Board(), picture); }
+    void Lay(const Picture& picture) {
+        Settle();
+        ::Lay(Board(), picture);
+    }
     // A stylus tap at a point of the 240 × 270 picture, or on a cell.
     void TapAt(QPoint at) {
         QTest::mouseRelease(Frame->Client(), Qt::LeftButton, {},
@@ -90,11 +93,8 @@ protected:
     }
     void Tap(std::int32_t row, std::int32_t column) { TapAt({24 + 24 * column, 55 + 24 * row}); }
     QImage Shot() {
-        return Frame->Client()
-            ->grab()
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32)
-            .scaled(240, 270);
+        const QImage shot = Frame->Client()->grab().toImage();
+        return shot.convertToFormat(QImage::Format_RGB32).scaled(240, 270);
     }
     // What the window shows of the board, one string per row: '.' an empty cell, '1' ... '8' a
     // ball, 'a' ... 'h' a ball in its other look (selected or blinking), 'r', 'u', 'l' and 'd' a
