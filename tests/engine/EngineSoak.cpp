@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <iostream>
 #include <random>
-#include <ranges>
 #include <set>
 #include <string>
 #include <utility>
@@ -120,11 +119,11 @@ public:
         Check("NextBallsChanged");
     }
     void ScoreChanged() override {
-        const auto marked = [](std::int32_t cell) { return cell < 0; };
-        Expect(std::ranges::equal(ReferenceFigures(Board.GameType, Board.Cells),
-                                  Board.Cells | std::views::transform(marked)),
+        const std::vector<bool> figures = ReferenceFigures(Board.GameType, Board.Cells);
+        Expect(std::equal(figures.begin(), figures.end(), Board.Cells.begin(),
+                          [](bool figure, std::int32_t cell) { return figure == (cell < 0); }),
                "the marked balls are not the figures");
-        const auto count = static_cast<std::int32_t>(std::ranges::count_if(Board.Cells, marked));
+        const auto count = static_cast<std::int32_t>(std::ranges::count(figures, true));
         Expect(Board.Score - ScoreSeen == ReferencePoints(Board.GameType, Board.ColorCount, count),
                "the points do not match the balls marked");
         Check("ScoreChanged");

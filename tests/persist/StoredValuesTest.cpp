@@ -15,6 +15,7 @@ using StoredValuesTest = ThrowAwayRegistry;
 TEST_F(StoredValuesTest, TheValuesAreKeptInTheirFormatsAndReadByTheRegistrysRules) {
     GameSettings settings;
     EXPECT_EQ(Options(), (std::vector<int>{5, 0, 1, 1, 1}));
+    EXPECT_EQ(Sql("SELECT count(*) FROM registry_keys")[0], "4") << "loading made the key";
     settings.SetColors(7);
     settings.SetGameType(-2);
     settings.SetShowNext(0);
