@@ -1,117 +1,117 @@
 #pragma once
 
+#include "persist/GameSettings.h"
+#include "persist/HighScoreTable.h"
 #include "platform/SoundPlayer.h"
+#include "resources/ResourceIds.h"
+#include "tests/engine/BoardTesting.h"
+#include "tests/support/ModalAnswer.h"
+#include "tests/support/ThrowAwayRegistry.h"
+#include "ui/ClientArea.h"
+#include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/ChampionDialog.h"
+#include "ui/dialogs/HighScoresDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
 
-#include <QDialogButtonBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTimerEvent>
-#include <array>
-#include <functional>
-#include <gtest/gtest.h>
-#include <memory>
-#include <vector>
 
-// Stands in for the speakers: remembers every sound the window starts.
-class RecordingSoundPlayer : public SoundPlayer {
-public:
+using Sounds = std::vector<unsigned short>;
+
+struct RecordingSoundPlayer : SoundPlayer {
     void Play(unsigned short resource) override { Played.push_back(resource); }
     std::vector<unsigned short> Played;
 };
 
-// The real window, except that its timers never tick by themselves: a test makes every tick
-// through OnTimer, so that a slow machine can't slip an extra one in.
+// The real window, except that its timers never tick by themselves: a test delivers every tick
+// through the window's own timer event, and only while that timer runs.
 class ManualClockFrame : public MainFrame {
 public:
     using MainFrame::MainFrame;
 
-protected:
-    void timerEvent(QTimerEvent* event) override {
-        if (Timers.IdOf(event->timerId()) == 0) {
-            MainFrame::timerEvent(event);
+    // The Qt timer behind one of the window's timers; 0 when that is not running.
+    int Running(unsigned id) const {
+        int qtTimer = 1;
+        while (qtTimer < 1 << 16 && Timers.IdOf(qtTimer) != id)
+            ++qtTimer;
+        return qtTimer < 1 << 16 ? qtTimer : 0;
+    }
+    void Tick(unsigned id, int ticks = 1) {
+        for (int tick = 0; tick < ticks; ++tick) {
+            QTimerEvent event(Running(id));
+            ASSERT_NE(event.timerId(), 0) << "timer " << id << " is not running";
+            Ticking = true;
+            QCoreApplication::sendEvent(this, &event);
+            Ticking = false;
         }
     }
+
+protected:
+    void timerEvent(QTimerEvent* event) override {
+        if (Ticking || Timers.IdOf(event->timerId()) == 0)
+            MainFrame::timerEvent(event);
+    }
+
+private:
+    bool Ticking = false;
 };
 
-// Whether the window's timer `id` (1 to 4) is running.
-bool TimerRuns(MainFrame& frame, unsigned id);
-
-// What a player does with one modal window.
-using ModalAnswer = std::function<void(QWidget&)>;
-
-// An answer for a modal window that must be a `Dialog`.
-template <typename Dialog>
-ModalAnswer Answer(std::function<void(Dialog&)> answer) {
-    return [answer](QWidget& window) {
-        auto* dialog = qobject_cast<Dialog*>(&window);
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "expected a " << Dialog::staticMetaObject.className() << ", not a "
-                          << window.metaObject()->className();
-            return;
-        }
-        answer(*dialog);
-    };
-}
-
-// Clicks a button of the dialog's button box, as a player would.
-void Press(QDialog& dialog, QDialogButtonBox::StandardButton button);
-// The rows a High Scores dialog shows, each read as rank, name and score.
-QList<QStringList> ShownScores(QDialog& dialog);
-// The text of the selected tab of the dialog's tab row `name`.
-QString SelectedTab(QDialog& dialog, const char* name);
-
-// The options a test starts the game with, written to its own registry before the window opens.
+// The options a test starts the game with, stored before the window opens.
 struct StoredOptions {
     std::uint8_t Anim = 1;
     std::uint8_t SoundEffects = 1;
-    std::uint8_t ShowNext = 1;
-    std::int16_t GameType = 0;
+    std::int16_t GameType = Lines;
     std::int32_t Colors = 5;
 };
 
-class GameWindowTest : public testing::Test {
+class GameWindowTest : public ThrowAwayRegistry {
 protected:
-    static constexpr unsigned Seed = 20240;
+    void TearDown() override {
+        Frame.reset();
+        ThrowAwayRegistry::TearDown();
+    }
 
-    void SetUp() override;
-    void TearDown() override;
-
-    void StoreOptions(const StoredOptions& options);
-    // Opens the window (shown, offscreen) at the given scale.
-    MainFrame& Open(int scale = 1);
+    ManualClockFrame& Open(const StoredOptions& options = {}, int scale = 1);
     GameBoard& Board() { return *Frame->Board; }
-
-    // Ticks the running blink animation until it ends.
-    void FinishBlinking();
-    // Empties the board, then puts the balls given as (row, column, colour).
-    void SetUpBoard(std::initializer_list<std::array<std::int32_t, 3>> balls);
-    // Fills the board so that no two neighbours share a colour, leaving free only (8, 5), (8, 7)
-    // and (8, 8): the move from (8, 6) to (8, 7) then lets the spawn fill the board.
-    void SetUpLastMove();
-    // Makes that move; its arrival ends the game, which the window will post to itself.
-    void MakeLastMove();
-    void TapClient(QPoint clientPoint);
-    void TapCell(std::int32_t row, std::int32_t column);
-    // Runs `action`, answering the modal windows that open within it one after the other with
-    // `answers`, in order. A window its answer left open, or one that no answer is left for, is
-    // closed with a failure, so that a test never waits for a person. Returns how many opened.
-    std::size_t AnswerModals(const std::function<void()>& action,
-                             const std::vector<ModalAnswer>& answers);
-    // Presses `button` in the question that may open within `action`.
-    void AnswerModal(const std::function<void()>& action, QMessageBox::StandardButton button,
-                     bool* asked = nullptr);
-
-    static QPoint CellCentre(std::int32_t row, std::int32_t column) {
-        return QPoint(12 + 24 * column + 12, 43 + 24 * row + 12);
+    void Settle() {
+        for (int tick = 0; tick < 50 && Frame->AnimationState != Idle; ++tick)
+            Frame->Tick(Frame->AnimationTimer);
     }
-    std::int32_t Cell(std::int32_t row, std::int32_t column) {
-        return Board().Cells[row * 9 + column];
+    void Lay(const Picture& picture) {
+        Settle();
+        ::Lay(Board(), picture);
     }
-    int CountCells(const std::function<bool(std::int32_t)>& predicate);
+    // A stylus tap at a point of the 240 × 270 picture, or on a cell.
+    void TapAt(QPoint at) {
+        QTest::mouseRelease(Frame->Client(), Qt::LeftButton, {},
+                            at * Scale + QPoint(1, 1) * (Scale / 2));
+    }
+    void Tap(std::int32_t row, std::int32_t column) { TapAt({24 + 24 * column, 55 + 24 * row}); }
+    QImage Shot() {
+        const QImage shot = Frame->Client()->grab().toImage();
+        return shot.convertToFormat(QImage::Format_RGB32).scaled(240, 270);
+    }
+    // What the window shows of the board, one string per row: '.' an empty cell, '1' ... '8' a
+    // ball, 'a' ... 'h' a ball in its other look (selected or blinking), 'r', 'u', 'l' and 'd' a
+    // path arrow pointing right, up, left and down, 't' the target; arrows and target in capitals
+    // when lit; '?' anything else. With `next`, the three places of the next balls instead.
+    Picture Seen(bool next = false);
+    std::vector<unsigned short> Heard() { return std::exchange(Sound.Played, {}); }
 
-    QTemporaryDir RegistryFolder;
     RecordingSoundPlayer Sound;
     std::unique_ptr<ManualClockFrame> Frame;
     int Scale = 1;
 };
+
+inline ModalAnswer Reply(QMessageBox::StandardButton button) {
+    return Answer<QMessageBox>([button](QMessageBox& box) { box.button(button)->click(); });
+}
+inline const ModalAnswer Yes = Reply(QMessageBox::Yes);
+
+// What a High Scores dialog shows: the selected tabs' texts, then every row from left to right.
+QStringList ShownScores(QDialog& dialog);

@@ -1,0 +1,78 @@
+#include "tests/ui/GameWindowFixture.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace {
+
+// A text rectangle as the game draws its labels: default black text, left, vertically centred.
+QImage Label(const QRect& rect, const QString& text) {
+    QImage label(240, 270, QImage::Format_RGB32);
+    QPainter painter(&label);
+    painter.drawImage(0, 0, QImage(":/bitmaps/111.bmp"));
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    return label.copy(rect);
+}
+
+// Remembers what the window is asked to repaint, in picture coordinates at scale 2.
+struct PaintRecorder : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QRegion region =
+            event->type() == QEvent::Paint ? static_cast<QPaintEvent*>(event)->region() : QRegion();
+        for (const QRect& rect : region)
+            Painted += QRect(rect.topLeft() / 2, rect.size() / 2);
+        return false;
+    }
+    QRegion Painted;
+};
+
+} // namespace
+
+TEST_F(GameWindowTest, ThePictureShowsItsLabelsAndPreviewCrispAndNoPictureMeansBlack) {
+    Open({}, 2);
+    Lay({"b"});
+    EXPECT_EQ(Frame->Client()->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              Shot().scaled(480, 540))
+        << "every pixel of the picture is a 2 × 2 square";
+    EXPECT_EQ(Seen()[0], ".........") << "a marked ball shows only while balls blink";
+    const QRect type(12, 8, 88, 14);
+    EXPECT_EQ(Shot().copy(type), Label(type, "Lines"));
+    Board().Score = 1234;
+    EXPECT_EQ(Shot().copy(12, 22, 88, 14), Label(QRect(12, 22, 88, 14), "Score 1234"));
+    const auto next = Board().NextBalls;
+    EXPECT_EQ(Seen(true)[0],
+              std::string({char('0' + next[0]), char('0' + next[1]), char('0' + next[2])}));
+    Frame->Context->Settings.SetShowNext(0);
+    EXPECT_EQ(Seen(true)[0], "...");
+    Frame->Context->Skin->Background = std::make_unique<QImage>();
+    EXPECT_EQ(Shot().pixel(0, 0), qRgb(0, 0, 0));
+}
+
+TEST_F(GameWindowTest, ChangesRepaintOnlyTheirRectangles) {
+    ManualClockFrame& frame = Open({}, 2);
+    Lay({"", "", "....2", "...1"});
+    PaintRecorder recorder;
+    frame.Client()->installEventFilter(&recorder);
+    const auto repainted = [&](const std::function<void()>& change) {
+        QCoreApplication::processEvents();
+        recorder.Painted = {};
+        change();
+        QCoreApplication::processEvents();
+        return recorder.Painted;
+    };
+    const QRegion board(12, 43, 216, 216);
+    EXPECT_EQ(repainted([&] { Tap(3, 3); }), board);
+    EXPECT_EQ(repainted([&] { frame.Tick(SelectionTimerId); }), board);
+    EXPECT_EQ(repainted([&] { frame.CellChanged(2, 7); }), QRegion(180, 91, 24, 24));
+    EXPECT_EQ(repainted([&] { Board().SetShowNext(true); }), QRegion(155, 13, 72, 24));
+    EXPECT_EQ(repainted([&] { frame.ScoreChanged(); }), QRegion(12, 22, 88, 14));
+    EXPECT_EQ(repainted([&] { QTest::keyClick(frame.Client(), Qt::Key_Up); }),
+              QRegion(108, 139, 24, 24));
+    EXPECT_EQ(repainted([&] { QTest::keyClick(frame.Client(), Qt::Key_Up); }),
+              QRegion(108, 115, 24, 48));
+    QTest::keyClick(frame.Client(), Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(frame.Client(), Qt::Key_Up, Qt::KeypadModifier);
+    QTest::keyClick(frame.Client(), Qt::Key_Space);
+    EXPECT_EQ(Board().Selection, (CellPoint{4, 2}))
+        << "the cursor moved, and Space tapped its cell";
+}

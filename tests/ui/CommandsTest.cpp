@@ -1,0 +1,126 @@
+#include "tests/ui/GameWindowFixture.h"
+
+#include <QMenuBar>
+#include <QToolBar>
+
+static GameSettings StoredSettings() {
+    GameSettings settings;
+    settings.Load();
+    return settings;
+}
+
+static void Keys(QWidget& window, const char* keys) {
+    QApplication::setActiveWindow(&window);
+    QTest::keySequence(&window, QKeySequence(keys));
+}
+
+TEST_F(GameWindowTest, TheCommandBarHasTheGameMenuTheToolbarAndTheDoneButton) {
+    ManualClockFrame& frame = Open();
+    EXPECT_EQ(frame.windowTitle(), "Pebblix");
+    EXPECT_EQ(frame.windowIcon().availableSizes().size(), 6);
+    QStringList items{frame.menuBar()->actions().constFirst()->text()};
+    for (const QAction* item : frame.menuBar()->actions().constFirst()->menu()->actions())
+        items << (item->isSeparator() ? "-" : item->text() + " " + item->shortcut().toString());
+    EXPECT_EQ(items,
+              QStringList({"&Game", "New Lines ", "New Squares ", "New Blocks ", "-", "Options... ",
+                           "-", "High Scores... ", "&About... ", "Exit Ctrl+Q"}));
+    QStringList buttons;
+    for (const QAction* button : frame.findChild<QToolBar*>()->actions()) {
+        const QString icon = button->icon().isNull() ? " without an icon" : "";
+        buttons << (button->isSeparator()
+                        ? "-"
+                        : button->data().toString() + " " + button->shortcut().toString() + icon);
+    }
+    EXPECT_EQ(buttons,
+              QStringList({"32771 Ctrl+N", "-", "32772 ", "32781 F1", "-", "32770 Ctrl+Q"}));
+    QWidget* done = frame.menuBar()->cornerWidget(Qt::TopRightCorner);
+    QAction* toggle = frame.CommandBar.Action(CommandToggleDoneButton);
+    for (const bool shown : {true, false, true}) {
+        EXPECT_EQ(std::pair(done->isVisible(), toggle->isChecked()), std::pair(shown, shown));
+        Keys(frame, "Ctrl+D");
+    }
+}
+
+TEST_F(GameWindowTest, ANewGameIsAskedForWhileTheGameIsOpenAndDropsTheMoveUnderWay) {
+    ManualClockFrame& frame = Open();
+    Lay({"", "", "", "...1", "", ".....2"});
+    Tap(3, 3);
+    const Picture board = Draw(Board());
+    EXPECT_EQ(AnswerModals([&] { frame.OnCommand(CommandNewBlocks); }, {Reply(QMessageBox::No)}),
+              1u);
+    EXPECT_EQ(Draw(Board()), board);
+    EXPECT_EQ(Board().Selection, (CellPoint{3, 3})) << "the question is no leaving of the game";
+    Tap(3, 6);
+    frame.Tick(MoveTimerId);
+    EXPECT_EQ(AnswerModals([&] { frame.OnCommand(CommandNewBlocks); }, {Yes}), 1u);
+    EXPECT_EQ(Board().GameType, Blocks);
+    EXPECT_EQ(frame.Running(MoveTimerId), 0);
+    EXPECT_EQ(std::ranges::count(Board().Cells, 0), 78) << "the new game has only its first balls";
+
+    EXPECT_EQ(AnswerModals([&] { Keys(frame, "Ctrl+N"); }, {Yes}), 1u) << "the toolbar's new game";
+    EXPECT_EQ(Board().GameType, Blocks);
+    AnswerModals([&] { frame.CommandBar.Action(CommandNewLines)->trigger(); }, {Yes});
+    EXPECT_EQ(Board().GameType, Lines);
+}
+
+TEST_F(GameWindowTest, ExitSavesTheSettingsAndStopsTheClockDoneAndOtherClosesDoNot) {
+    Open({.GameType = Blocks}).NewGame(Squares, true);
+    Frame->CommandBar.Action(CommandDone)->trigger();
+    EXPECT_FALSE(Frame->isVisible());
+    Open({.GameType = Blocks}).NewGame(Lines, true);
+    Frame->close();
+    EXPECT_EQ(StoredSettings().GetGameType(), Blocks);
+    Open({.Colors = 12});
+    EXPECT_EQ(Board().ColorCount, 8) << "a colour count out of range plays as the nearer end";
+    Frame->NewGame(Squares, true);
+    Keys(*Frame, "Ctrl+Q");
+    EXPECT_FALSE(Frame->isVisible());
+    for (const unsigned timer : {SelectionTimerId, MoveTimerId, RemovalTimerId, AppearanceTimerId})
+        EXPECT_EQ(Frame->Running(timer), 0) << timer;
+    EXPECT_EQ(std::pair(StoredSettings().GetGameType(), StoredSettings().GetColors()),
+              std::pair(Squares, 12));
+}
+
+TEST_F(GameWindowTest, TheOptionsShowTheSettingsAndTakeEffectOnOk) {
+    ManualClockFrame& frame = Open({.Colors = 12});
+    Lay({"", "", "", "", "....2"});
+    const auto nextBalls = Board().NextBalls;
+    // Opens the options, checks that they show the settings, picks a type and clicks boxes.
+    const auto setOptions = [&](const QString& type, std::vector<const char*> boxes,
+                                QDialogButtonBox::StandardButton end) {
+        const GameSettings& settings = frame.Context->Settings;
+        return AnswerModals(
+            [&] { frame.CommandBar.Action(CommandOptions)->trigger(); },
+            {Answer<OptionsDialog>([&](OptionsDialog& options) {
+                auto* types = options.findChild<QComboBox*>("typeList1009");
+                EXPECT_EQ(types->currentIndex(), settings.GetGameType());
+                EXPECT_EQ(options.findChild<QComboBox*>("colorList1012")->currentIndex(), -1);
+                for (const auto& [box, on] : {std::pair{"animCheck1010", settings.Anim},
+                                              {"showNextCheck1011", settings.GetShowNext()},
+                                              {"soundCheck1013", settings.SoundEffects}})
+                    EXPECT_EQ(options.findChild<QCheckBox*>(box)->isChecked(), on == 1) << box;
+                types->setCurrentText(type.isEmpty() ? types->currentText() : type);
+                for (const char* box : boxes)
+                    QTest::mouseClick(options.findChild<QCheckBox*>(box), Qt::LeftButton);
+                Press(options, end);
+            })});
+    };
+    EXPECT_EQ(setOptions("Blocks", {"animCheck1010"}, QDialogButtonBox::Cancel), 1u);
+    // Twelve colours have no item; confirmed without a choice they come back as 2.
+    EXPECT_EQ(setOptions("Squares", {"animCheck1010"}, QDialogButtonBox::Ok), 1u);
+    EXPECT_EQ(frame.Context->Settings.GetColors(), 2);
+    EXPECT_EQ(Board().NextBalls, nextBalls) << "an unchanged preview keeps the next balls";
+    EXPECT_EQ(Board().GameType, Lines) << "the game in progress plays on as it started";
+    Tap(4, 4);
+    Tap(4, 8);
+    EXPECT_EQ(Board().Cells[4 * 9 + 8], 2) << "animation off takes effect with the next move";
+    EXPECT_EQ(std::ranges::count(Board().Cells, 0), 77);
+    EXPECT_EQ(setOptions("", {"showNextCheck1011", "soundCheck1013"}, QDialogButtonBox::Ok), 1u);
+    EXPECT_EQ(Seen(true), Picture{"..."}) << "the preview is hidden";
+    Heard();
+    Tap(4, 8);
+    Tap(0, 0);
+    EXPECT_EQ(Heard(), std::vector<unsigned short>{}) << "and the sound is off";
+    AnswerModals([&] { frame.OnCommand(CommandNewGame); }, {Yes});
+    EXPECT_EQ(std::pair(Board().GameType, Board().ColorCount), std::pair(Squares, 3));
+}
