@@ -1,43 +1,29 @@
 #include "persist/HighScoreTable.h"
 #include "platform/SoundPlayer.h"
+#include "tests/support/ThrowAwayRegistry.h"
+#include "tests/ui/ManualClockFrame.h"
 #include "ui/ClientArea.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 
 #include <QTest>
 #include <QtWidgets>
-#include <gtest/gtest.h>
-#include <sqlite3.h>
 
 struct : SoundPlayer {
     void Play(unsigned short) override {}
 } Silence;
 
-// The real window, silent, without help, idle; it ticks when told, and a tap activates it first.
-class TestFrame : public MainFrame {
+// The real window, silent and idle; a tap activates it first, as a player's click does.
+class MonkeyFrame : public ManualClockFrame {
 public:
-    explicit TestFrame(unsigned seed)
-        : MainFrame(Silence, seed) {
+    explicit MonkeyFrame(unsigned seed)
+        : ManualClockFrame(Silence, seed) {
         show();
         while (AnimationState == Appearing)
-            OnTimer(AppearanceTimerId);
+            Tick(AppearanceTimerId);
     }
-    void OnHelp() override {}
-    bool Runs(unsigned id) {
-        const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(this);
-        return std::any_of(timers.begin(), timers.end(),
-                           [&](const auto& timer) { return Timers.IdOf(timer.timerId) == id; });
-    }
-    void TapCell(long i) {
+    void TapCell(long index) {
         QApplication::setActiveWindow(this);
-        QTest::mouseRelease(Client(), Qt::LeftButton, {},
-                            QPoint(24, 55) + 24 * QPoint(i % 9, i / 9));
-    }
-
-protected:
-    void timerEvent(QTimerEvent* event) override {
-        if (Timers.IdOf(event->timerId()) == 0)
-            MainFrame::timerEvent(event);
+        QTest::mouseRelease(Client(), Qt::LeftButton, {}, ::CellCentre(index / 9, index % 9));
     }
 };
 
@@ -48,9 +34,16 @@ constexpr char RegistryFaults[] = R"(WITH s AS (SELECT substr(name, 1, instr(nam
 SELECT (SELECT group_concat(integrity_check) FROM pragma_integrity_check) || ' ' || (SELECT count(*)
   FROM s a LEFT JOIN s b ON a.t = b.t AND a.i < b.i WHERE a.i NOT IN ('0', '1', '2', '3', '4') OR length(a.v) <> 8 OR a.v < b.v))";
 
-class WindowTest : public testing::Test {
+class WindowTest : public ThrowAwayRegistry {
 protected:
-    ~WindowTest() override { sqlite3_finalize(Faults), sqlite3_close(Store); }
+    void SetUp() override {
+        ThrowAwayRegistry::SetUp();
+        Frame = std::make_unique<MonkeyFrame>(1);
+    }
+    void TearDown() override {
+        Frame.reset();
+        ThrowAwayRegistry::TearDown();
+    }
     GameBoard& Board() { return *Frame->Board; }
 
     // What must always hold, whatever the player (`away` in another program) and the desktop did.
@@ -71,9 +64,7 @@ protected:
         ASSERT_FALSE(ticking && (away || (modal != nullptr && !modal->inherits("QMessageBox"))));
         for (QWidget* window : QApplication::topLevelWidgets()) // dialogs never stack
             ASSERT_TRUE(window == modal || !window->isVisible() || !window->inherits("QDialog"));
-        ASSERT_EQ(sqlite3_step(Faults), SQLITE_ROW);
-        ASSERT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(Faults, 0)), "ok 0");
-        sqlite3_reset(Faults);
+        ASSERT_EQ(Sql(RegistryFaults), std::vector<std::string>{"ok 0"});
     }
 
     // Runs `action`; whenever an event loop comes round, `answer` gets the dialog the player faces.
@@ -89,71 +80,99 @@ protected:
         action();
     }
 
-    QTemporaryDir Folder;
-    const QByteArray Registry = Folder.filePath(QStringLiteral("registry")).toUtf8();
-    const bool Private = qputenv("PEBBLIX_REGISTRY", Registry);
-    std::unique_ptr<TestFrame> Frame = std::make_unique<TestFrame>(1);
-    sqlite3* Store = nullptr;
-    const int Opened = sqlite3_open_v2(Registry, &Store, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* Faults = nullptr;
-    const int Prepared = sqlite3_prepare_v2(Store, RegistryFaults, -1, &Faults, nullptr);
+    std::unique_ptr<MonkeyFrame> Frame;
     std::int32_t Score = 0;
 };
 
+// The game's own random numbers drive the player too: one seed replays both.
+static int Pick(std::size_t count) {
+    return static_cast<int>(std::rand() % count);
+}
+
+class MonkeyTest : public WindowTest {
+protected:
+    // A ball, or a free cell the selected ball can reach, so that boards fill and games end.
+    long PlayableCell() {
+        long cell = Pick(81);
+        for (int tries = 0; tries < 100 && (Board().Selection.Column < 0
+                                                ? Board().Cells[cell] <= 0
+                                                : Board().FindPath(cell / 9, cell % 9) == 0);
+             ++tries)
+            cell = Pick(81);
+        return cell;
+    }
+    static void ClickSomewhere(QWidget& window) {
+        QList<QWidget*> parts = window.findChildren<QWidget*>() << &window;
+        QWidget* part = parts[Pick(parts.size())];
+        if (part->isVisible() && !part->inherits("QComboBox")) {
+            QApplication::setActiveWindow(part->window());
+            QTest::mouseClick(part, Qt::LeftButton, {},
+                              QPoint(Pick(part->width()), Pick(part->height())));
+        }
+    }
+    void TickSomeTimer() { // ticks come in any order
+        unsigned timer = 1 + Pick(WindowTimers::Count);
+        for (int tries = 0; tries < 8 && !Frame->Runs(timer); ++tries)
+            timer = 1 + Pick(WindowTimers::Count);
+        if (Frame->Runs(timer))
+            Frame->Tick(timer);
+    }
+    static void PressSomeKey(QWidget& window) {
+        const Qt::Key key = Qt::Key(Pick(3) == 0 ? Qt::Key_A + Pick(26)
+                                    : Pick(2)    ? Qt::Key_Escape + Pick(12)
+                                                 : Qt::Key_Home + Pick(8));
+        QApplication::setActiveWindow(window.window());
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    // The player switches to another program and back.
+    void LeaveAndComeBack(QWidget& window, QDialog* dialog) {
+        QApplication::setActiveWindow(window.window());
+        QApplication::setActiveWindow(nullptr);
+        Check(true);
+        QApplication::setActiveWindow(dialog);
+    }
+    void TriggerSomeCommand() {
+        const QList<QAction*> commands = Frame->findChildren<QAction*>();
+        QApplication::setActiveWindow(Frame.get());
+        commands[Pick(commands.size())]->trigger();
+        Score = 0;
+    }
+};
+
 // A player and a desktop at random (`--events N --seed S`), and Check after every event.
-TEST_F(WindowTest, MonkeyPlayKeepsTheGameSound) {
+TEST_F(MonkeyTest, MonkeyPlayKeepsTheGameSound) {
     auto args = QCoreApplication::arguments() + QStringList{"--events", "10000", "--seed", "1"};
     const unsigned events = args[args.indexOf("--events") + 1].toUInt();
     const unsigned seed = args[args.indexOf("--seed") + 1].toUInt();
-    // The game's own random numbers drive the player too: one seed replays both.
-    const auto pick = [](std::size_t count) { return static_cast<int>(std::rand() % count); };
-    Frame = std::make_unique<TestFrame>(seed);
+    Frame = std::make_unique<MonkeyFrame>(seed);
     unsigned event = 0;
     const auto play = [&](QDialog* dialog) {
-        if (QThread::currentThread()->loopLevel() == 0 && !Frame->isVisible() && pick(10) == 0)
-            Frame = std::make_unique<TestFrame>(seed + event), Score = 0; // none of its loops runs
+        // A closed game is replaced only while none of its event loops runs.
+        if (QThread::currentThread()->loopLevel() == 0 && !Frame->isVisible() && Pick(10) == 0) {
+            Frame = std::make_unique<MonkeyFrame>(seed + event);
+            Score = 0;
+        }
         QWidget& window = dialog != nullptr ? *dialog : *static_cast<QWidget*>(Frame->Client());
-        QList<QWidget*> parts = window.findChildren<QWidget*>() << &window;
-        QWidget* part = parts[pick(parts.size())];
-        unsigned timer = 1 + pick(WindowTimers::Count); // ticks come in any order
-        for (int tries = 0; tries < 8 && !Frame->Runs(timer); ++tries)
-            timer = 1 + pick(WindowTimers::Count);
-        const Qt::Key key = Qt::Key(pick(3) == 0 ? Qt::Key_A + pick(26)
-                                    : pick(2)    ? Qt::Key_Escape + pick(12)
-                                                 : Qt::Key_Home + pick(8));
         const bool idle = Frame->AnimationState == Idle;
         // While balls move or blink the player mostly waits; a full board wants a new game.
         const int action = ++event >= events || HasFailure()  ? 999
-                           : !idle && pick(4) != 0            ? 600
-                           : Board().IsFull() && pick(5) == 0 ? 998
-                                                              : pick(1000);
-        // A ball, or a free cell the selected ball can reach, so that boards fill and games end.
-        long cell = pick(81);
-        for (int tries = 0;
-             !dialog && idle && action < 450 && tries < 100 &&
-             (Board().Selection.Column < 0 ? Board().Cells[cell] <= 0
-                                           : Board().FindPath(cell / 9, cell % 9) == 0);
-             ++tries)
-            cell = pick(81);
+                           : !idle && Pick(4) != 0            ? 600
+                           : Board().IsFull() && Pick(5) == 0 ? 998
+                                                              : Pick(1000);
         if (dialog == nullptr && action < 450)
-            Frame->TapCell(cell);
-        else if (action < 500 && part->isVisible() && !part->inherits("QComboBox"))
-            QApplication::setActiveWindow(part->window()),
-                QTest::mouseClick(part, Qt::LeftButton, {},
-                                  QPoint(pick(part->width()), pick(part->height())));
-        else if (action < 850 && Frame->Runs(timer))
-            Frame->OnTimer(timer);
+            Frame->TapCell(idle ? PlayableCell() : Pick(81));
+        else if (action < 500)
+            ClickSomewhere(window);
+        else if (action < 850)
+            TickSomeTimer();
         else if (action < 960)
-            QApplication::setActiveWindow(window.window()),
-                QTest::keyClick(QApplication::focusWidget(), key);
+            PressSomeKey(window);
         else if (action < 996)
-            QApplication::setActiveWindow(window.window()), QApplication::setActiveWindow(nullptr),
-                Check(true), QApplication::setActiveWindow(dialog);
+            LeaveAndComeBack(window, dialog);
         else if (dialog != nullptr)
-            QTest::keyClick(dialog, pick(2) ? Qt::Key_Return : Qt::Key_Escape);
-        else if (const QList<QAction*> commands = Frame->findChildren<QAction*>(); event < events)
-            QApplication::setActiveWindow(Frame.get()), commands[pick(commands.size())]->trigger(),
-                Score = 0;
+            QTest::keyClick(dialog, Pick(2) ? Qt::Key_Return : Qt::Key_Escape);
+        else if (event < events)
+            TriggerSomeCommand();
         Check();
     };
     Play(play, [&] {
@@ -169,17 +188,21 @@ TEST_F(WindowTest, TheLastMoveAroundDialogsAndAnotherCopy) {
     // All full but the cells of the last move, no two neighbours alike: the spawn fills the board.
     for (int index = 0; index < 81; ++index)
         Board().Cells[index] = index < 77 || index == 78 ? (index / 9 * 2 + index % 9) % 5 + 1 : 0;
-    Board().EmptyCells = 3, Board().Score = 25;
+    Board().EmptyCells = 3;
+    Board().Score = 25;
     int step = 0;
     const auto answer = [&](QDialog* dialog) {
         ++step;
         Check(); // a ball that bounces behind a dialog, or dialogs stacked, fail here
-        if (step == 1)
-            QApplication::setActiveWindow(nullptr), Check(true),
-                QApplication::setActiveWindow(dialog);
-        if (step == 2) // the last ball arrives
-            Frame->OnTimer(MoveTimerId),
-                QCoreApplication::sendPostedEvents(Frame.get(), MainFrame::GameOverMessage);
+        if (step == 1) {
+            QApplication::setActiveWindow(nullptr);
+            Check(true);
+            QApplication::setActiveWindow(dialog);
+        }
+        if (step == 2) { // the last ball arrives
+            Frame->Tick(MoveTimerId);
+            QCoreApplication::sendPostedEvents(Frame.get(), MainFrame::GameOverMessage);
+        }
         if (step == 3)
             HighScoreTable(Lines, 5).StoreChampion(40, u"Zed");
         QTest::keyClick(dialog, step == 3 ? Qt::Key_Return : Qt::Key_Escape);

@@ -13,7 +13,7 @@ TEST(WaveClip, DecodesMonoPcmOfEitherWidthFromDataOrFiles) {
     // names itself.
     const QByteArray amongOthers =
         RiffWave(RiffChunk("junk", "x") + PcmFormat(1, 11025, 16) + RiffChunk("fact", "odd") +
-                 RiffChunk("data", LittleEndian16(samples)) +
+                 RiffChunk("data", Samples16(samples)) +
                  RiffChunk("LIST", QByteArray("INFO") + RiffChunk("INAM", "Sound")));
 
     EXPECT_EQ(WaveClip::FromRiff(MonoWave8(QByteArray::fromHex("80ff00817f"))).Bytes(),
@@ -27,7 +27,7 @@ TEST(WaveClip, DecodesMonoPcmOfEitherWidthFromDataOrFiles) {
 TEST(WaveClip, DamagedFilesAndOtherFormatsGiveNothing) {
     const QByteArray whole = MonoWave16({1, 2, 3, 4});
     const QByteArray format = PcmFormat(1, 11025, 16);
-    const QByteArray data = RiffChunk("data", LittleEndian16({1, 2}));
+    const QByteArray data = RiffChunk("data", Samples16({1, 2}));
     const QByteArray hugeData =
         QByteArray(format + data).replace(format.size() + 4, 4, "\xF0\xFF\xFF\x7F");
 

@@ -31,15 +31,12 @@ inline QByteArray RiffWave(QByteArrayView chunks) {
 
 // Mono 11025 Hz waves of 16-bit samples (as a clip holds them), or of 8-bit ones as stored.
 inline QByteArray Samples16(const std::vector<qint16>& samples) {
-    return {reinterpret_cast<const char*>(samples.data()), qsizetype(samples.size() * 2)};
-}
-inline QByteArray LittleEndian16(const std::vector<qint16>& samples) {
     QByteArray bytes(qsizetype(samples.size() * 2), '\0');
     qToLittleEndian<qint16>(samples.data(), qsizetype(samples.size()), bytes.data());
     return bytes;
 }
 inline QByteArray MonoWave16(const std::vector<qint16>& samples) {
-    return RiffWave(PcmFormat(1, 11025, 16) + RiffChunk("data", LittleEndian16(samples)));
+    return RiffWave(PcmFormat(1, 11025, 16) + RiffChunk("data", Samples16(samples)));
 }
 inline QByteArray MonoWave8(QByteArrayView stored) {
     return RiffWave(PcmFormat(1, 11025, 8) + RiffChunk("data", stored));

@@ -1,4 +1,5 @@
 #include "tests/ui/GameWindowFixture.h"
+#include "ui/BoardSkin.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -7,7 +8,7 @@ namespace {
 
 // A text rectangle as the game draws its labels: default black text, left, vertically centred.
 QImage Label(const QRect& rect, const QString& text) {
-    QImage label(240, 270, QImage::Format_RGB32);
+    QImage label(ScreenLayout::ClientWidth, ScreenLayout::ClientHeight, QImage::Format_RGB32);
     QPainter painter(&label);
     painter.drawImage(0, 0, QImage(":/bitmaps/111.bmp"));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
@@ -35,10 +36,11 @@ TEST_F(GameWindowTest, ThePictureShowsItsLabelsAndPreviewCrispAndNoPictureMeansB
               Shot().scaled(480, 540))
         << "every pixel of the picture is a 2 × 2 square";
     EXPECT_EQ(Seen()[0], ".........") << "a marked ball shows only while balls blink";
-    const QRect type(12, 8, 88, 14);
+    const QRect type = ToQRect(ScreenLayout::TypeRect);
+    const QRect score = ToQRect(ScreenLayout::ScoreRect);
     EXPECT_EQ(Shot().copy(type), Label(type, "Lines"));
     Board().Score = 1234;
-    EXPECT_EQ(Shot().copy(12, 22, 88, 14), Label(QRect(12, 22, 88, 14), "Score 1234"));
+    EXPECT_EQ(Shot().copy(score), Label(score, "Score 1234"));
     const auto next = Board().NextBalls;
     EXPECT_EQ(Seen(true)[0],
               std::string({char('0' + next[0]), char('0' + next[1]), char('0' + next[2])}));
@@ -60,16 +62,18 @@ TEST_F(GameWindowTest, ChangesRepaintOnlyTheirRectangles) {
         QCoreApplication::processEvents();
         return recorder.Painted;
     };
-    const QRegion board(12, 43, 216, 216);
+    const QRegion board(ToQRect(ScreenLayout::BoardRect));
+    const auto cells = [](std::int32_t row, std::int32_t column, int rows = 1) {
+        return QRegion(QRect(CellCorner(row, column), QSize(1, rows) * ScreenLayout::CellSize));
+    };
     EXPECT_EQ(repainted([&] { Tap(3, 3); }), board);
     EXPECT_EQ(repainted([&] { frame.Tick(SelectionTimerId); }), board);
-    EXPECT_EQ(repainted([&] { frame.CellChanged(2, 7); }), QRegion(180, 91, 24, 24));
-    EXPECT_EQ(repainted([&] { Board().SetShowNext(true); }), QRegion(155, 13, 72, 24));
-    EXPECT_EQ(repainted([&] { frame.ScoreChanged(); }), QRegion(12, 22, 88, 14));
-    EXPECT_EQ(repainted([&] { QTest::keyClick(frame.Client(), Qt::Key_Up); }),
-              QRegion(108, 139, 24, 24));
-    EXPECT_EQ(repainted([&] { QTest::keyClick(frame.Client(), Qt::Key_Up); }),
-              QRegion(108, 115, 24, 48));
+    EXPECT_EQ(repainted([&] { frame.CellChanged(2, 7); }), cells(2, 7));
+    EXPECT_EQ(repainted([&] { Board().SetShowNext(true); }),
+              QRegion(ToQRect(ScreenLayout::NextRect)));
+    EXPECT_EQ(repainted([&] { frame.ScoreChanged(); }), QRegion(ToQRect(ScreenLayout::ScoreRect)));
+    EXPECT_EQ(repainted([&] { QTest::keyClick(frame.Client(), Qt::Key_Up); }), cells(4, 4));
+    EXPECT_EQ(repainted([&] { QTest::keyClick(frame.Client(), Qt::Key_Up); }), cells(3, 4, 2));
     QTest::keyClick(frame.Client(), Qt::Key_Up, Qt::ShiftModifier);
     QTest::keyClick(frame.Client(), Qt::Key_Up, Qt::KeypadModifier);
     QTest::keyClick(frame.Client(), Qt::Key_Space);

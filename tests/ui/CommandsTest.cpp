@@ -33,6 +33,8 @@ TEST_F(GameWindowTest, TheCommandBarHasTheGameMenuTheToolbarAndTheDoneButton) {
     }
     EXPECT_EQ(buttons,
               QStringList({"32771 Ctrl+N", "-", "32772 ", "32781 F1", "-", "32770 Ctrl+Q"}));
+    Keys(frame, "F1");
+    EXPECT_EQ(frame.HelpRequests, 1);
     QWidget* done = frame.menuBar()->cornerWidget(Qt::TopRightCorner);
     QAction* toggle = frame.CommandBar.Action(CommandToggleDoneButton);
     for (const bool shown : {true, false, true}) {
@@ -54,7 +56,7 @@ TEST_F(GameWindowTest, ANewGameIsAskedForWhileTheGameIsOpenAndDropsTheMoveUnderW
     frame.Tick(MoveTimerId);
     EXPECT_EQ(AnswerModals([&] { frame.OnCommand(CommandNewBlocks); }, {Yes}), 1u);
     EXPECT_EQ(Board().GameType, Blocks);
-    EXPECT_EQ(frame.Running(MoveTimerId), 0);
+    EXPECT_FALSE(frame.Runs(MoveTimerId));
     EXPECT_EQ(std::ranges::count(Board().Cells, 0), 78) << "the new game has only its first balls";
 
     EXPECT_EQ(AnswerModals([&] { Keys(frame, "Ctrl+N"); }, {Yes}), 1u) << "the toolbar's new game";
@@ -76,7 +78,7 @@ TEST_F(GameWindowTest, ExitSavesTheSettingsAndStopsTheClockDoneAndOtherClosesDoN
     Keys(*Frame, "Ctrl+Q");
     EXPECT_FALSE(Frame->isVisible());
     for (const unsigned timer : {SelectionTimerId, MoveTimerId, RemovalTimerId, AppearanceTimerId})
-        EXPECT_EQ(Frame->Running(timer), 0) << timer;
+        EXPECT_FALSE(Frame->Runs(timer)) << timer;
     EXPECT_EQ(std::pair(StoredSettings().GetGameType(), StoredSettings().GetColors()),
               std::pair(Squares, 12));
 }

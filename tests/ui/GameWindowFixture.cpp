@@ -8,19 +8,20 @@
 namespace {
 
 QByteArray CellAt(const QImage& image, QPoint at) {
-    const QImage cell = image.copy(QRect(at, QSize(24, 24))).convertToFormat(QImage::Format_RGB32);
+    const QImage cell = image.copy(QRect(at, QSize(1, 1) * ScreenLayout::CellSize))
+                            .convertToFormat(QImage::Format_RGB32);
     return {reinterpret_cast<const char*>(cell.constBits()), cell.sizeInBytes()};
 }
 
 // The look of a cell, known by its pixels.
 char Look(const QByteArray& cell) {
     static const QHash<QByteArray, char> looks = [] {
-        QHash<QByteArray, char> table{{CellAt(QImage(":/bitmaps/111.bmp"), {12, 43}), '.'}};
+        QHash<QByteArray, char> table{{CellAt(QImage(":/bitmaps/111.bmp"), CellCorner(0, 0)), '.'}};
         for (int index = 0; index < 26; ++index) {
             const int sprite = index < 16 ? index : index - 16;
             const int rows = index < 16 ? 8 : 5;
             table.insert(CellAt(QImage(index < 16 ? ":/bitmaps/110.bmp" : ":/bitmaps/122.bmp"),
-                                {24 * (sprite / rows), 24 * (sprite % rows)}),
+                                QPoint(sprite / rows, sprite % rows) * ScreenLayout::CellSize),
                          "12345678abcdefghruldtRULDT"[index]);
         }
         return table;
@@ -50,8 +51,9 @@ Picture GameWindowTest::Seen(bool next) {
     Picture seen(next ? 1 : 9);
     for (int index = 0; index < (next ? 3 : 81); ++index)
         seen[index / 9] +=
-            Look(CellAt(shot, next ? QPoint(155 + 24 * index, 13)
-                                   : QPoint(12 + 24 * (index % 9), 43 + 24 * (index / 9))));
+            Look(CellAt(shot, next ? QPoint(ScreenLayout::NextLeft + ScreenLayout::CellSize * index,
+                                            ScreenLayout::NextTop)
+                                   : CellCorner(index / 9, index % 9)));
     return seen;
 }
 

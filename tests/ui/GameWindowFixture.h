@@ -7,9 +7,9 @@
 #include "tests/engine/BoardTesting.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/ThrowAwayRegistry.h"
+#include "tests/ui/ManualClockFrame.h"
 #include "ui/ClientArea.h"
 #include "ui/CommandIds.h"
-#include "ui/MainFrame.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/ChampionDialog.h"
 #include "ui/dialogs/HighScoresDialog.h"
@@ -19,46 +19,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QTimerEvent>
 
 using Sounds = std::vector<unsigned short>;
 
 struct RecordingSoundPlayer : SoundPlayer {
     void Play(unsigned short resource) override { Played.push_back(resource); }
     std::vector<unsigned short> Played;
-};
-
-// The real window, except that its timers never tick by themselves: a test delivers every tick
-// through the window's own timer event, and only while that timer runs.
-class ManualClockFrame : public MainFrame {
-public:
-    using MainFrame::MainFrame;
-
-    // The Qt timer behind one of the window's timers; 0 when that is not running.
-    int Running(unsigned id) const {
-        int qtTimer = 1;
-        while (qtTimer < 1 << 16 && Timers.IdOf(qtTimer) != id)
-            ++qtTimer;
-        return qtTimer < 1 << 16 ? qtTimer : 0;
-    }
-    void Tick(unsigned id, int ticks = 1) {
-        for (int tick = 0; tick < ticks; ++tick) {
-            QTimerEvent event(Running(id));
-            ASSERT_NE(event.timerId(), 0) << "timer " << id << " is not running";
-            Ticking = true;
-            QCoreApplication::sendEvent(this, &event);
-            Ticking = false;
-        }
-    }
-
-protected:
-    void timerEvent(QTimerEvent* event) override {
-        if (Ticking || Timers.IdOf(event->timerId()) == 0)
-            MainFrame::timerEvent(event);
-    }
-
-private:
-    bool Ticking = false;
 };
 
 // The options a test starts the game with, stored before the window opens.
@@ -91,10 +57,11 @@ protected:
         QTest::mouseRelease(Frame->Client(), Qt::LeftButton, {},
                             at * Scale + QPoint(1, 1) * (Scale / 2));
     }
-    void Tap(std::int32_t row, std::int32_t column) { TapAt({24 + 24 * column, 55 + 24 * row}); }
+    void Tap(std::int32_t row, std::int32_t column) { TapAt(CellCentre(row, column)); }
     QImage Shot() {
         const QImage shot = Frame->Client()->grab().toImage();
-        return shot.convertToFormat(QImage::Format_RGB32).scaled(240, 270);
+        return shot.convertToFormat(QImage::Format_RGB32)
+            .scaled(ScreenLayout::ClientWidth, ScreenLayout::ClientHeight);
     }
     // What the window shows of the board, one string per row: '.' an empty cell, '1' ... '8' a
     // ball, 'a' ... 'h' a ball in its other look (selected or blinking), 'r', 'u', 'l' and 'd' a

@@ -18,22 +18,30 @@ TEST_F(GameWindowTest, TheFirstBallsBlinkInForFiveTicksWithTheirSound) {
     }
     EXPECT_EQ(Seen(), looks[0]);
     EXPECT_EQ(Board().TurnState, CheckMove);
-    EXPECT_EQ(frame.Running(AppearanceTimerId), 0);
+    EXPECT_FALSE(frame.Runs(AppearanceTimerId));
 }
 
 TEST_F(GameWindowTest, TapsSelectTheBallsInsideTheBoardAtEveryScale) {
     for (const int scale : {1, 3}) {
         Open({}, scale);
         Lay({"1.......4", ".3", "", "", "", "", "", "", "5.......2"});
-        const std::pair<QPoint, CellPoint> taps[] = {
-            {{12, 43}, {0, 0}},   {{227, 258}, {8, 8}}, {{35, 66}, {0, 0}}, {{36, 67}, {1, 1}},
-            {{228, 258}, {1, 1}}, {{227, 259}, {1, 1}}, {{11, 43}, {1, 1}}, {{12, 42}, {1, 1}}};
+        const QPoint first = CellCorner(0, 0);
+        const QPoint last = CellCorner(8, 8) + QPoint(23, 23);
+        // Each cell's own 24 pixels select it; the pixels round the board select nothing.
+        const std::pair<QPoint, CellPoint> taps[] = {{first, {0, 0}},
+                                                     {last, {8, 8}},
+                                                     {first + QPoint(23, 23), {0, 0}},
+                                                     {first + QPoint(24, 24), {1, 1}},
+                                                     {last + QPoint(1, 0), {1, 1}},
+                                                     {last + QPoint(0, 1), {1, 1}},
+                                                     {first - QPoint(1, 0), {1, 1}},
+                                                     {first - QPoint(0, 1), {1, 1}}};
         for (const auto& [point, selected] : taps) {
             TapAt(point);
             EXPECT_EQ(Board().Selection, selected)
                 << point.x() << "," << point.y() << " at " << scale;
         }
-        QTest::mouseRelease(Frame->Client(), Qt::RightButton, {}, QPoint(24, 247) * scale);
+        QTest::mouseRelease(Frame->Client(), Qt::RightButton, {}, CellCentre(8, 0) * scale);
         EXPECT_EQ(Board().Selection, (CellPoint{1, 1})) << "only the left button taps";
     }
 }
@@ -54,12 +62,12 @@ TEST_F(GameWindowTest, ASelectedBallBouncesAndTravelsAlongItsArrowsTickByTick) {
     frame.Tick(SelectionTimerId);
     EXPECT_EQ(Heard(), Sounds{TickSound});
     QCoreApplication::sendEvent(&frame, &deactivate);
-    EXPECT_EQ(std::pair(Board().Selection.Column, frame.Running(SelectionTimerId)),
-              std::pair(-1, 0));
+    EXPECT_EQ(std::pair(Board().Selection.Column, frame.Runs(SelectionTimerId)),
+              std::pair(-1, false));
     Tap(4, 4);
     Tap(4, 6);
     QCoreApplication::sendEvent(&frame, &deactivate); // leaving the window stops no move
-    EXPECT_EQ(frame.Running(SelectionTimerId), 0);
+    EXPECT_FALSE(frame.Runs(SelectionTimerId));
     for (const auto& [row4, row5] : {std::pair{"....26t..", "....Rru.."},
                                      {".....6t..", "....2Ru.."},
                                      {".....6t..", "....r2U.."},
@@ -97,4 +105,42 @@ TEST_F(GameWindowTest, AFigureBlinksForFiveTicksThenVanishesWithoutNewBalls) {
     EXPECT_EQ(Board().Selection.Column, -1) << "taps wait until the animations end";
     EXPECT_EQ(Seen(), Draw(Board()));
     EXPECT_EQ(std::ranges::count(Board().Cells, 0), 80);
+}
+
+TEST_F(GameWindowTest, TheKeysSteerAFramedCursorThatTapsWithSpaceOrEnter) {
+    ManualClockFrame& frame = Open({.Anim = 0});
+    Lay({"1"});
+    const auto cursor = [&] {
+        const Picture seen = Seen(); // the frame makes the cursor's cell unlike any look
+        for (std::int32_t row = 0; row < 9; ++row)
+            if (const auto column = seen[row].find('?'); column != std::string::npos)
+                return CellPoint{static_cast<std::int32_t>(column), row};
+        return CellPoint{-1, -1};
+    };
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(frame.Client(), key, modifiers);
+        return cursor();
+    };
+    // The first key only shows the cursor, in the middle; moves stop at the edges.
+    EXPECT_EQ(cursor(), (CellPoint{-1, -1}));
+    const std::pair<Qt::Key, CellPoint> steps[] = {
+        {Qt::Key_Left, {4, 4}}, {Qt::Key_Left, {3, 4}},   {Qt::Key_Home, {0, 4}},
+        {Qt::Key_Left, {0, 4}}, {Qt::Key_PageUp, {0, 0}}, {Qt::Key_Up, {0, 0}},
+        {Qt::Key_End, {8, 0}},  {Qt::Key_Right, {8, 0}},  {Qt::Key_PageDown, {8, 8}},
+        {Qt::Key_Down, {8, 8}}, {Qt::Key_Up, {8, 7}},     {Qt::Key_A, {8, 7}}};
+    for (const auto& [key, cell] : steps)
+        EXPECT_EQ(press(key), cell) << QKeySequence(key).toString().toStdString();
+    EXPECT_EQ(press(Qt::Key_Left, Qt::ControlModifier), (CellPoint{8, 7})) << "Ctrl is a shortcut";
+    EXPECT_EQ(press(Qt::Key_Left, Qt::KeypadModifier), (CellPoint{7, 7}));
+    press(Qt::Key_Home);
+    press(Qt::Key_PageUp);
+    press(Qt::Key_Space);
+    EXPECT_EQ(Board().Selection, (CellPoint{0, 0}));
+    press(Qt::Key_Down);
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Board().Cells[9], 1) << "the ball moved down";
+    Tap(5, 5);
+    EXPECT_EQ(cursor(), (CellPoint{-1, -1})) << "a tap hides it";
+    EXPECT_EQ(press(Qt::Key_Return), (CellPoint{0, 1})) << "and a key shows it again";
+    EXPECT_EQ(Board().Selection.Column, -1);
 }
