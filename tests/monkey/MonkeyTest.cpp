@@ -1,31 +1,6 @@
-#include "persist/HighScoreTable.h"
-#include "platform/SoundPlayer.h"
-#include "tests/support/ThrowAwayRegistry.h"
-#include "tests/ui/ManualClockFrame.h"
-#include "ui/ClientArea.h"
-#include "ui/CommandIds.h"
+#include "tests/ui/GameWindowFixture.h"
 
-#include <QTest>
 #include <QtWidgets>
-
-struct : SoundPlayer {
-    void Play(unsigned short) override {}
-} Silence;
-
-// The real window, silent and idle; a tap activates it first, as a player's click does.
-class MonkeyFrame : public ManualClockFrame {
-public:
-    explicit MonkeyFrame(unsigned seed)
-        : ManualClockFrame(Silence, seed) {
-        show();
-        while (AnimationState == Appearing)
-            Tick(AppearanceTimerId);
-    }
-    void TapCell(long index) {
-        QApplication::setActiveWindow(this);
-        QTest::mouseRelease(Client(), Qt::LeftButton, {}, ::CellCentre(index / 9, index % 9));
-    }
-};
 
 // "ok 0": a sound database whose high-score tables hold at most five entries each, best first.
 constexpr char RegistryFaults[] = R"(WITH s AS (SELECT substr(name, 1, instr(name, 'Score')) AS t,
@@ -34,17 +9,13 @@ constexpr char RegistryFaults[] = R"(WITH s AS (SELECT substr(name, 1, instr(nam
 SELECT (SELECT group_concat(integrity_check) FROM pragma_integrity_check) || ' ' || (SELECT count(*)
   FROM s a LEFT JOIN s b ON a.t = b.t AND a.i < b.i WHERE a.i NOT IN ('0', '1', '2', '3', '4') OR length(a.v) <> 8 OR a.v < b.v))";
 
-class WindowTest : public ThrowAwayRegistry {
+class WindowTest : public GameWindowTest {
 protected:
-    void SetUp() override {
-        ThrowAwayRegistry::SetUp();
-        Frame = std::make_unique<MonkeyFrame>(1);
+    // A tap on a cell as a click gives it: the window becomes the active one first.
+    void TapCell(long index) {
+        QApplication::setActiveWindow(Frame.get());
+        Tap(index / 9, index % 9);
     }
-    void TearDown() override {
-        Frame.reset();
-        ThrowAwayRegistry::TearDown();
-    }
-    GameBoard& Board() { return *Frame->Board; }
 
     // What must always hold, whatever the player (`away` in another program) and the desktop did.
     void Check(bool away = false) {
@@ -80,17 +51,9 @@ protected:
         action();
     }
 
-    std::unique_ptr<MonkeyFrame> Frame;
-    std::int32_t Score = 0;
-};
+    // The game's own random numbers drive the player too: one seed replays both.
+    static int Pick(std::size_t count) { return static_cast<int>(std::rand() % count); }
 
-// The game's own random numbers drive the player too: one seed replays both.
-static int Pick(std::size_t count) {
-    return static_cast<int>(std::rand() % count);
-}
-
-class MonkeyTest : public WindowTest {
-protected:
     // A ball, or a free cell the selected ball can reach, so that boards fill and games end.
     long PlayableCell() {
         long cell = Pick(81);
@@ -137,19 +100,22 @@ protected:
         commands[Pick(commands.size())]->trigger();
         Score = 0;
     }
+
+    std::int32_t Score = 0;
 };
 
 // A player and a desktop at random (`--events N --seed S`), and Check after every event.
-TEST_F(MonkeyTest, MonkeyPlayKeepsTheGameSound) {
+TEST_F(WindowTest, MonkeyPlayKeepsTheGameSound) {
     auto args = QCoreApplication::arguments() + QStringList{"--events", "10000", "--seed", "1"};
     const unsigned events = args[args.indexOf("--events") + 1].toUInt();
     const unsigned seed = args[args.indexOf("--seed") + 1].toUInt();
-    Frame = std::make_unique<MonkeyFrame>(seed);
+    Open({}, 1, seed);
     unsigned event = 0;
     const auto play = [&](QDialog* dialog) {
         // A closed game is replaced only while none of its event loops runs.
         if (QThread::currentThread()->loopLevel() == 0 && !Frame->isVisible() && Pick(10) == 0) {
-            Frame = std::make_unique<MonkeyFrame>(seed + event);
+            Frame = std::make_unique<ManualClockFrame>(Sound, seed + event);
+            Frame->show();
             Score = 0;
         }
         QWidget& window = dialog != nullptr ? *dialog : *static_cast<QWidget*>(Frame->Client());
@@ -160,7 +126,7 @@ TEST_F(MonkeyTest, MonkeyPlayKeepsTheGameSound) {
                            : Board().IsFull() && Pick(5) == 0 ? 998
                                                               : Pick(1000);
         if (dialog == nullptr && action < 450)
-            Frame->TapCell(idle ? PlayableCell() : Pick(81));
+            TapCell(idle ? PlayableCell() : Pick(81));
         else if (action < 500)
             ClickSomewhere(window);
         else if (action < 850)
@@ -184,11 +150,14 @@ TEST_F(MonkeyTest, MonkeyPlayKeepsTheGameSound) {
 // The player leaves the game while the new-game question is open, the last move fills the board
 // behind the Options dialog, and another copy of the game stores a champion meanwhile.
 TEST_F(WindowTest, TheLastMoveAroundDialogsAndAnotherCopy) {
+    Open();
     HighScoreTable(Lines, 5).StoreChampion(30, u"Cy");
     // All full but the cells of the last move, no two neighbours alike: the spawn fills the board.
+    Picture board(9, "");
     for (int index = 0; index < 81; ++index)
-        Board().Cells[index] = index < 77 || index == 78 ? (index / 9 * 2 + index % 9) % 5 + 1 : 0;
-    Board().EmptyCells = 3;
+        board[index / 9] +=
+            index < 77 || index == 78 ? char('1' + (index / 9 * 2 + index % 9) % 5) : '.';
+    Lay(board);
     Board().Score = 25;
     int step = 0;
     const auto answer = [&](QDialog* dialog) {
@@ -207,10 +176,10 @@ TEST_F(WindowTest, TheLastMoveAroundDialogsAndAnotherCopy) {
             HighScoreTable(Lines, 5).StoreChampion(40, u"Zed");
         QTest::keyClick(dialog, step == 3 ? Qt::Key_Return : Qt::Key_Escape);
     };
-    Frame->TapCell(78);
+    TapCell(78);
     Play(answer, [&] { Frame->OnCommand(CommandNewGame); });
-    Frame->TapCell(78);
-    Frame->TapCell(79);
+    TapCell(78);
+    TapCell(79);
     Play(answer, [&] { Frame->OnCommand(CommandOptions); });
     QStringList entries;
     for (const HighScoreEntry& entry : HighScoreTable(Lines, 5).Entries)

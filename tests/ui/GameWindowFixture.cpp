@@ -31,7 +31,7 @@ char Look(const QByteArray& cell) {
 
 } // namespace
 
-ManualClockFrame& GameWindowTest::Open(const StoredOptions& options, int scale) {
+ManualClockFrame& GameWindowTest::Open(const StoredOptions& options, int scale, unsigned seed) {
     GameSettings settings;
     settings.Anim = options.Anim;
     settings.SoundEffects = options.SoundEffects;
@@ -39,7 +39,7 @@ ManualClockFrame& GameWindowTest::Open(const StoredOptions& options, int scale) 
     settings.SetColors(options.Colors);
     settings.Save();
     Scale = scale;
-    Frame = std::make_unique<ManualClockFrame>(Sound, 20240);
+    Frame = std::make_unique<ManualClockFrame>(Sound, seed);
     Frame->SetScreenScale(scale);
     Frame->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(Frame.get()));

@@ -25,19 +25,13 @@ TEST_F(GameWindowTest, TapsSelectTheBallsInsideTheBoardAtEveryScale) {
     for (const int scale : {1, 3}) {
         Open({}, scale);
         Lay({"1.......4", ".3", "", "", "", "", "", "", "5.......2"});
-        const QPoint first = CellCorner(0, 0);
-        const QPoint last = CellCorner(8, 8) + QPoint(23, 23);
-        // Each cell's own 24 pixels select it; the pixels round the board select nothing.
-        const std::pair<QPoint, CellPoint> taps[] = {{first, {0, 0}},
-                                                     {last, {8, 8}},
-                                                     {first + QPoint(23, 23), {0, 0}},
-                                                     {first + QPoint(24, 24), {1, 1}},
-                                                     {last + QPoint(1, 0), {1, 1}},
-                                                     {last + QPoint(0, 1), {1, 1}},
-                                                     {first - QPoint(1, 0), {1, 1}},
-                                                     {first - QPoint(0, 1), {1, 1}}};
+        // Taps from the board's corner: each cell's own 24 pixels select it, those round the
+        // board's 216 select nothing.
+        const std::pair<QPoint, CellPoint> taps[] = {
+            {{0, 0}, {0, 0}},     {{215, 215}, {8, 8}}, {{23, 23}, {0, 0}}, {{24, 24}, {1, 1}},
+            {{216, 215}, {1, 1}}, {{215, 216}, {1, 1}}, {{-1, 0}, {1, 1}},  {{0, -1}, {1, 1}}};
         for (const auto& [point, selected] : taps) {
-            TapAt(point);
+            TapAt(CellCorner(0, 0) + point);
             EXPECT_EQ(Board().Selection, selected)
                 << point.x() << "," << point.y() << " at " << scale;
         }
@@ -110,37 +104,34 @@ TEST_F(GameWindowTest, AFigureBlinksForFiveTicksThenVanishesWithoutNewBalls) {
 TEST_F(GameWindowTest, TheKeysSteerAFramedCursorThatTapsWithSpaceOrEnter) {
     ManualClockFrame& frame = Open({.Anim = 0});
     Lay({"1"});
-    const auto cursor = [&] {
-        const Picture seen = Seen(); // the frame makes the cursor's cell unlike any look
+    // The cell whose look the cursor's frame changes, after `key`; {-1, -1} while it is hidden.
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        if (key != Qt::Key_unknown)
+            QTest::keyClick(frame.Client(), key, modifiers);
+        const Picture seen = Seen();
         for (std::int32_t row = 0; row < 9; ++row)
             if (const auto column = seen[row].find('?'); column != std::string::npos)
                 return CellPoint{static_cast<std::int32_t>(column), row};
         return CellPoint{-1, -1};
     };
-    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(frame.Client(), key, modifiers);
-        return cursor();
-    };
     // The first key only shows the cursor, in the middle; moves stop at the edges.
-    EXPECT_EQ(cursor(), (CellPoint{-1, -1}));
     const std::pair<Qt::Key, CellPoint> steps[] = {
-        {Qt::Key_Left, {4, 4}}, {Qt::Key_Left, {3, 4}},   {Qt::Key_Home, {0, 4}},
-        {Qt::Key_Left, {0, 4}}, {Qt::Key_PageUp, {0, 0}}, {Qt::Key_Up, {0, 0}},
-        {Qt::Key_End, {8, 0}},  {Qt::Key_Right, {8, 0}},  {Qt::Key_PageDown, {8, 8}},
-        {Qt::Key_Down, {8, 8}}, {Qt::Key_Up, {8, 7}},     {Qt::Key_A, {8, 7}}};
+        {Qt::Key_unknown, {-1, -1}}, {Qt::Key_Left, {4, 4}}, {Qt::Key_Left, {3, 4}},
+        {Qt::Key_Home, {0, 4}},      {Qt::Key_Left, {0, 4}}, {Qt::Key_PageUp, {0, 0}},
+        {Qt::Key_Up, {0, 0}},        {Qt::Key_End, {8, 0}},  {Qt::Key_Right, {8, 0}},
+        {Qt::Key_PageDown, {8, 8}},  {Qt::Key_Down, {8, 8}}, {Qt::Key_Up, {8, 7}},
+        {Qt::Key_A, {8, 7}}};
     for (const auto& [key, cell] : steps)
         EXPECT_EQ(press(key), cell) << QKeySequence(key).toString().toStdString();
     EXPECT_EQ(press(Qt::Key_Left, Qt::ControlModifier), (CellPoint{8, 7})) << "Ctrl is a shortcut";
     EXPECT_EQ(press(Qt::Key_Left, Qt::KeypadModifier), (CellPoint{7, 7}));
-    press(Qt::Key_Home);
-    press(Qt::Key_PageUp);
-    press(Qt::Key_Space);
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageUp, Qt::Key_Space, Qt::Key_Down})
+        press(key);
     EXPECT_EQ(Board().Selection, (CellPoint{0, 0}));
-    press(Qt::Key_Down);
     press(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Board().Cells[9], 1) << "the ball moved down";
     Tap(5, 5);
-    EXPECT_EQ(cursor(), (CellPoint{-1, -1})) << "a tap hides it";
+    EXPECT_EQ(press(Qt::Key_unknown), (CellPoint{-1, -1})) << "a tap hides it";
     EXPECT_EQ(press(Qt::Key_Return), (CellPoint{0, 1})) << "and a key shows it again";
     EXPECT_EQ(Board().Selection.Column, -1);
 }
