@@ -38,7 +38,8 @@ TEST_F(GameWindowTest, TheCommandBarHasTheGameMenuTheToolbarAndTheDoneButton) {
     QWidget* done = frame.menuBar()->cornerWidget(Qt::TopRightCorner);
     QAction* toggle = frame.CommandBar.Action(CommandToggleDoneButton);
     for (const bool shown : {true, false, true}) {
-        EXPECT_EQ(std::pair(done->isVisible(), toggle->isChecked()), std::pair(shown, shown));
+        EXPECT_EQ(std::tuple(done->isVisible(), toggle->isChecked(), frame.DoneButtonShown),
+                  std::tuple(shown, shown, shown ? 1 : 0));
         Keys(frame, "Ctrl+D");
     }
 }
@@ -59,8 +60,12 @@ TEST_F(GameWindowTest, ANewGameIsAskedForWhileTheGameIsOpenAndDropsTheMoveUnderW
     EXPECT_FALSE(frame.Runs(MoveTimerId));
     EXPECT_EQ(std::ranges::count(Board().Cells, 0), 78) << "the new game has only its first balls";
 
+    Lay({"111111", "......1"});
+    Tap(1, 6);
+    Tap(0, 6);
+    frame.Tick(MoveTimerId); // the block of seven blinks
     EXPECT_EQ(AnswerModals([&] { Keys(frame, "Ctrl+N"); }, {Yes}), 1u) << "the toolbar's new game";
-    EXPECT_EQ(Board().GameType, Blocks);
+    EXPECT_EQ(std::pair(Board().GameType, frame.Runs(RemovalTimerId)), std::pair(Blocks, false));
     AnswerModals([&] { frame.CommandBar.Action(CommandNewLines)->trigger(); }, {Yes});
     EXPECT_EQ(Board().GameType, Lines);
 }
@@ -115,7 +120,8 @@ TEST_F(GameWindowTest, TheOptionsShowTheSettingsAndTakeEffectOnOk) {
     EXPECT_EQ(Board().GameType, Lines) << "the game in progress plays on as it started";
     Tap(4, 4);
     Tap(4, 8);
-    EXPECT_EQ(Board().Cells[4 * 9 + 8], 2) << "animation off takes effect with the next move";
+    EXPECT_EQ(std::pair(Board().Cells[4 * 9 + 8], Board().TurnState), std::pair(2, CheckMove))
+        << "animation off takes effect with the next move, a whole turn at once";
     EXPECT_EQ(std::ranges::count(Board().Cells, 0), 77);
     EXPECT_EQ(setOptions("", {"showNextCheck1011", "soundCheck1013"}, QDialogButtonBox::Ok), 1u);
     EXPECT_EQ(Seen(true), Picture{"..."}) << "the preview is hidden";

@@ -80,16 +80,18 @@ TEST_F(GameWindowTest, TheHighScoresPageAndRenameInPlaceAndTheAboutBoxIsItsPictu
         Press(dialog, QDialogButtonBox::Cancel);
     });
     // The About box is its picture, and only Enter or Escape ends it.
-    const auto about = Answer<AboutDialog>([](AboutDialog& about) {
-        EXPECT_EQ(about.grab().toImage(),
-                  QImage(":/bitmaps/133.bmp").convertToFormat(about.grab().toImage().format()));
-        QTest::keyClick(&about, Qt::Key_A);
-        EXPECT_TRUE(about.isVisible());
-        QTest::keyClick(&about, Qt::Key_Return);
-    });
-    EXPECT_EQ(
-        AnswerModals([&] { frame.OnCommand(CommandHighScores), frame.OnCommand(CommandAbout); },
-                     {browse, about}),
-        2u);
+    const auto about = [](Qt::Key end) {
+        return Answer<AboutDialog>([end](AboutDialog& about) {
+            EXPECT_EQ(about.grab().toImage(),
+                      QImage(":/bitmaps/133.bmp").convertToFormat(about.grab().toImage().format()));
+            QTest::keyClick(&about, Qt::Key_A);
+            EXPECT_TRUE(about.isVisible());
+            QTest::keyClick(&about, end);
+        });
+    };
+    const auto open = [&](int command) { frame.OnCommand(command); };
+    EXPECT_EQ(AnswerModals([&] { open(CommandHighScores), open(CommandAbout), open(CommandAbout); },
+                           {browse, about(Qt::Key_Return), about(Qt::Key_Escape)}),
+              3u);
     EXPECT_EQ(HighScoreTable(Lines, 5).GetEntry(1).Name, u"Zed");
 }

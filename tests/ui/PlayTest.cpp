@@ -48,7 +48,10 @@ TEST_F(GameWindowTest, ASelectedBallBouncesAndTravelsAlongItsArrowsTickByTick) {
     Heard();
     Tap(0, 0);
     Tap(5, 5);
-    EXPECT_EQ(Board().Selection, (CellPoint{0, 0})) << "the walled-in ball has no path";
+    frame.Tick(SelectionTimerId);
+    EXPECT_EQ(Seen()[0], "a2.......") << "the walled-in ball has no path, and bounces on";
+    frame.Tick(SelectionTimerId);
+    Heard();
     Tap(6, 2);
     frame.Tick(SelectionTimerId);
     EXPECT_EQ(Seen()[6], "..a......");
