@@ -60,7 +60,6 @@ TEST(HelpViewerWindowTest, EveryLanguagesPageWrapsWithoutHorizontalScrolling) {
 TEST(HelpViewerWindowTest, AMissingPageShowsAnEmptyWindowThatClosesWithEscapeOrCtrlW) {
     HelpViewerWindow window(QUrl::fromLocalFile("/nonexistent/pbxhelp.htm"));
     EXPECT_TRUE(ShowActive(window).toPlainText().isEmpty());
-    EXPECT_EQ(window.windowTitle(), "Pebblix Help");
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
 

@@ -11,9 +11,8 @@ TEST(PulseSoundPlayer, WithoutAServerEverySoundIsSilentAndNothingWaits) {
     clock.start();
     {
         PulseSoundPlayer player;
-        for (const unsigned short resource : {125, 128, 123, 126, 127, 0, 65535}) {
+        for (const unsigned short resource : {125, 128, 123, 126, 127, 0, 65535})
             player.Play(resource);
-        }
     }
     EXPECT_LT(clock.elapsed(), 1000) << "far less than any time-out";
 }

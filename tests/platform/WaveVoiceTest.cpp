@@ -14,9 +14,8 @@ TEST(WaveVoice, HandsOutTheLastClipStartedInWholeSamplesThenItsTailOfSilence) {
     voice.Start(WaveClip::FromRiff(MonoWave16(second)));
     EXPECT_EQ(voice.Remaining(), 18 + 10);
     QByteArray heard;
-    while (voice.Remaining() > 0) {
+    while (voice.Remaining() > 0)
         heard += voice.Read(4);
-    }
 
     EXPECT_EQ(heard, Samples16(second) + QByteArray(10, '\0'));
     EXPECT_TRUE(voice.Read(64).isEmpty());

@@ -26,9 +26,8 @@ TEST(CommandLineTest, HelpAndVersionNeedNoDisplay) {
     const auto [helpExit, help] = RunGame({"-style", "fusion", "--help"}, noDisplay);
     EXPECT_EQ(helpExit, 0);
     EXPECT_TRUE(help.startsWith("Usage: pebblix [options]\n")) << help.toStdString();
-    for (const char* option : {"--help", "--version", "--seed <N>", "--scale <N>"}) {
+    for (const char* option : {"--help", "--version", "--seed <N>", "--scale <N>"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
-    }
     EXPECT_FALSE(help.contains("--help-")); // neither the viewer nor Qt's own options
 
     const auto [versionExit, version] = RunGame({"-reverse", "--version"}, noDisplay);

@@ -2,11 +2,7 @@
 #include "platform/LanguageLoader.h"
 #include "tests/ui/GameWindowFixture.h"
 #include "ui/BoardPainter.h"
-#include "ui/ClientArea.h"
-#include "ui/CommandIds.h"
-#include "ui/dialogs/ChampionDialog.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QTabBar>
 #include <QTreeWidget>
