@@ -152,12 +152,7 @@ TEST_F(WindowTest, MonkeyPlayKeepsTheGameSound) {
 TEST_F(WindowTest, TheLastMoveAroundDialogsAndAnotherCopy) {
     Open();
     HighScoreTable(Lines, 5).StoreChampion(30, u"Cy");
-    // All full but the cells of the last move, no two neighbours alike: the spawn fills the board.
-    Picture board(9, "");
-    for (int index = 0; index < 81; ++index)
-        board[index / 9] +=
-            index < 77 || index == 78 ? char('1' + (index / 9 * 2 + index % 9) % 5) : '.';
-    Lay(board);
+    LayAllButTheLastMove();
     Board().Score = 25;
     int step = 0;
     const auto answer = [&](QDialog* dialog) {

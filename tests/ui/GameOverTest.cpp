@@ -7,11 +7,7 @@ protected:
     // Makes a move that lets the new balls fill the board, with `score` on it, and answers the
     // windows that open: the champion's, typing `name` (cancelled when empty), and the scores.
     std::size_t PlayLastMove(std::int32_t score, const QString& name, bool champion = true) {
-        Picture board(9, "");
-        for (int index = 0; index < 72; ++index)
-            board[index / 9] += static_cast<char>('1' + (index / 9 * 2 + index % 9) % 5);
-        board[8] = "23451.5";
-        Lay(board);
+        LayAllButTheLastMove();
         Board().Score = score;
         Heard();
         Tap(8, 6);

@@ -102,6 +102,16 @@ protected:
         Settle();
         ::Lay(Board(), picture);
     }
+    // A board full but for (8, 5), (8, 7) and (8, 8), no two neighbours alike: the ball at (8, 6)
+    // going to (8, 7) leaves room for the three new balls only, and the game ends.
+    void LayAllButTheLastMove() {
+        Picture board(9, "");
+        for (int index = 0; index < 81; ++index)
+            board[index / 9] += index > 76 && index != 78
+                                    ? '.'
+                                    : static_cast<char>('1' + (index / 9 * 2 + index % 9) % 5);
+        Lay(board);
+    }
     // A stylus tap at a point of the 240 × 270 picture, or on a cell.
     void TapAt(QPoint at) {
         QTest::mouseRelease(Frame->Client(), Qt::LeftButton, {},
