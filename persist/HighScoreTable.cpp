@@ -43,7 +43,7 @@ bool HighScoreTable::Load() {
 }
 
 bool HighScoreTable::Save() {
-    return WriteAppKey([this](Registry::Key& key) { SaveTo(key); });
+    return WriteAppKey([this](Registry::Key& key) { SaveTo(key); }) == Registry::Success;
 }
 
 void HighScoreTable::LoadFrom(Registry::Key& key) {

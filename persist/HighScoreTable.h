@@ -36,7 +36,7 @@ public:
     bool Load();
 
     // Writes all eleven values in one transaction: all land, or (after a failure, a crash or a
-    // power cut) none. False, writing nothing, when the key could not be opened.
+    // power cut) none. False when they did not land.
     bool Save();
 
     // The entry at `index`, 0 to 4 (callers pass only those; any other index is clamped to the

@@ -24,21 +24,24 @@ bool ReadAppKey(const std::function<void(Registry::Key&)>& read) {
     return true;
 }
 
-bool WriteAppKey(const std::function<void(Registry::Key&)>& write) {
+Registry::Status WriteAppKey(const std::function<void(Registry::Key&)>& write) {
     Registry::Key key;
-    if (OpenAppKey(key) != Registry::Success)
-        return false;
+    Registry::Status status = OpenAppKey(key);
+    if (status != Registry::Success)
+        return status;
     // Without the transaction the values could land one by one: rather keep the old ones whole.
-    if (key.BeginTransaction() == Registry::Success) {
+    status = key.BeginTransaction();
+    if (status == Registry::Success) {
         try {
             write(key);
-            key.CommitTransaction();
+            status = key.CommitTransaction();
         } catch (...) {
             // Out of memory: closing the key lands none of the values.
+            status = Registry::OutOfMemory;
         }
     }
     key.Close();
-    return true;
+    return status;
 }
 
 std::uint32_t ReadNumberValue(Registry::Key& key, std::u16string_view name,

@@ -23,8 +23,9 @@ Registry::Status OpenAppKey(Registry::Key& key);
 bool ReadAppKey(const std::function<void(Registry::Key&)>& read);
 
 // Opens the game's key and runs `write` on it as one transaction: all its values land or none.
-// False when the key can't be opened.
-bool WriteAppKey(const std::function<void(Registry::Key&)>& write);
+// Success only when they all landed; else why not (the key can't be opened, the transaction can't
+// begin or its commit failed).
+Registry::Status WriteAppKey(const std::function<void(Registry::Key&)>& write);
 
 // The stored number when the value exists, is of type 4 and is exactly 4 bytes; else `fallback`.
 std::uint32_t ReadNumberValue(Registry::Key& key, std::u16string_view name, std::uint32_t fallback);
