@@ -43,8 +43,8 @@ bool GameSettings::Load() {
     });
 }
 
-void GameSettings::Save() {
-    WriteAppKey([this](Registry::Key& key) {
+Registry::Status GameSettings::Save() {
+    return WriteAppKey([this](Registry::Key& key) {
         WriteNumberValue(key, ColorsValue, static_cast<std::uint32_t>(Colors));
         WriteNumberValue(key, GameTypeValue,
                          static_cast<std::uint32_t>(static_cast<std::int32_t>(GameType)));

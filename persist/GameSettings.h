@@ -2,6 +2,8 @@
 
 // The player's options, stored as five number values under the game's key.
 
+#include "platform/Registry.h"
+
 #include <cstdint>
 
 class GameSettings {
@@ -24,8 +26,9 @@ public:
     bool Load();
 
     // Writes the five values in one transaction: all of them land, or (after a failure, a crash
-    // or a power cut) none. Writes nothing when the key can't be opened. Reports nothing.
-    void Save();
+    // or a power cut) none. Writes nothing when the key can't be opened. Success only when they
+    // all landed.
+    Registry::Status Save();
 
     std::int32_t GetColors() const { return Colors; }
     void SetColors(std::int32_t value) { Colors = value; }
