@@ -248,9 +248,7 @@ private:
     }
 
     void Check(const char* when) {
-        const auto inPlay = [&](std::int32_t colour) {
-            return std::abs(colour) <= Board.ColorCount;
-        };
+        const auto inPlay = [&](std::int32_t c) { return std::abs(c) <= Board.ColorCount; };
         const auto nextBall = [&](std::int32_t ball) { return ball >= 1 && inPlay(ball); };
         const char* broken =
             Board.EmptyCells != std::ranges::count(Board.Cells, 0) ? "EmptyCells is off"
