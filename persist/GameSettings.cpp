@@ -21,15 +21,26 @@ GameSettings::~GameSettings() = default;
 bool GameSettings::Load() {
     Colors = ColorsWithoutKey;
     GameType = GameTypeWithoutKey;
+    Kept.reset();
     return ReadAppKey([this](Registry::Key& key) {
         for (const GameOption* option : GameOptions)
             ReadOption(key, *option, *this);
+        Kept = *this;
     });
 }
 
 Registry::Status GameSettings::Save() {
-    return WriteAppKey([this](Registry::Key& key) {
-        for (const GameOption* option : GameOptions)
-            WriteNumberValue(key, option->Name, static_cast<std::uint32_t>(option->Get(*this)));
+    OptionValues saved = *this;
+    const Registry::Status status = WriteAppKey([&](Registry::Key& key) {
+        for (const GameOption* option : GameOptions) {
+            if (Kept && option->Get(*Kept) == option->Get(saved))
+                ReadOption(key, *option, saved);
+            WriteNumberValue(key, option->Name, static_cast<std::uint32_t>(option->Get(saved)));
+        }
     });
+    if (status == Registry::Success) {
+        static_cast<OptionValues&>(*this) = saved;
+        Kept = saved;
+    }
+    return status;
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <type_traits>
 #include <utility>
@@ -77,7 +78,9 @@ public:
 
     // Writes the options in one transaction: all of them land, or (after a failure, a crash or a
     // power cut) none. Writes nothing when the key can't be opened. Success only when they all
-    // landed.
+    // landed. An option this copy has not changed since it last read or saved it is written as
+    // the key holds it then, since another copy may have saved it meanwhile; on success the
+    // record takes those values.
     Registry::Status Save();
 
     std::int32_t GetColors() const { return Colors; }
@@ -87,4 +90,8 @@ public:
     std::uint8_t GetShowNext() const { return ShowNext; }
     void SetShowNext(std::uint8_t value) { ShowNext = value; }
     // Anim and SoundEffects have no accessors: their users read and write them directly.
+
+private:
+    // The values as this copy last read or saved them; none before it has read the key.
+    std::optional<OptionValues> Kept;
 };

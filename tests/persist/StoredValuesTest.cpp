@@ -77,6 +77,22 @@ TEST_F(StoredValuesTest, TheValuesAreKeptInTheirFormatsAndReadByTheRegistrysRule
         std::vector({1, 1, 2}));
 }
 
+TEST_F(StoredValuesTest, AnExitWritesWhatThisCopyChangedAndKeepsWhatAnotherCopySaved) {
+    GameSettings first;
+    GameSettings second;
+    first.Load();
+    second.Load();
+    first.SetColors(7);
+    first.Anim = 0;
+    EXPECT_EQ(first.Save(), Registry::Success);
+    second.SetGameType(second.GetGameType()); // as its first game does
+    second.SoundEffects = 0;
+    EXPECT_EQ(second.Save(), Registry::Success);
+    EXPECT_EQ(Options(), (std::vector<int>{7, 0, 1, 0, 0}));
+    first.Save(); // nothing changed since its own save
+    EXPECT_EQ(Options(), (std::vector<int>{7, 0, 1, 0, 0}));
+}
+
 TEST_F(StoredValuesTest, WithoutPebblixRegistryTheStoreLiesInTheDataFolderTheDesktopNames) {
     setenv("XDG_DATA_HOME", (Folder + "/data").c_str(), 1);
     unsetenv("PEBBLIX_REGISTRY");
