@@ -1,8 +1,8 @@
 #pragma once
 
-// The player's options, stored as five number values under the game's key. Each option is
-// declared here once: its field in OptionValues, and its entry, listed in GameOptions. Load, Save
-// and the Options dialog (ui/dialogs/OptionsDialog.h) follow these entries.
+// The player's options, stored as number values under the game's key. Each option is declared
+// here once: its field in OptionValues, and its entry, listed in GameOptions. Load, Save and the
+// Options dialog (OptionControls in ui/dialogs/OptionsDialog.h) follow these entries.
 
 #include "platform/Registry.h"
 
@@ -33,6 +33,7 @@ struct GameOption {
     void (*Set)(OptionValues& values, std::int32_t number);
 };
 
+// The entry of the option held in `Field`: a number, or a switch (0 or 1).
 template <auto Field, bool IsSwitch>
 constexpr GameOption DeclareOption(std::u16string_view name, std::int32_t fallback) {
     using Type = std::remove_reference_t<decltype(std::declval<OptionValues&>().*Field)>;

@@ -48,7 +48,7 @@ struct OptionControl {
     std::int32_t ValueOf(int index) const { return index + FirstItem; }
 };
 
-// In the order of the dialog's data exchange.
+// Every option the dialog shows, in the order of its data exchange.
 inline constexpr OptionControl OptionControls[] = {
     {GameTypeOption, &OptionsDialog::TypeIndex, "typeList1009", Lines, Blocks},
     {AnimOption, &OptionsDialog::AnimCheck, "animCheck1010", 0, 1},
