@@ -1,17 +1,19 @@
 #pragma once
 
-// The registry: keys and typed values of the current user, kept in one SQLite database file.
+// The registry's keys: typed values of the current user, kept in one SQLite database file.
 //
-// The file is $PEBBLIX_REGISTRY, else $XDG_DATA_HOME/pebblix/registry.sqlite (when that is an
-// absolute path), else ~/.local/share/pebblix/registry.sqlite; missing folders are created.
 // Table registry_values(key, name, type, data) holds one row per value, exactly as written;
 // table registry_keys(key) every key that exists, so that opening a key creates it. Key paths
 // (like "Software\Korvantel\Brunovista\1.0") and value names compare case-insensitively
-// (SQLite's NOCASE, which folds ASCII letters).
+// (SQLite's NOCASE, which folds ASCII letters). Where the file lives: RegistryPath.h; how it is
+// made: RegistryCreation.h; what a file must be for a key to open: RegistryCheck.h.
 //
 // Nothing here throws: failures come back as statuses. A file that is not a sound database, or
 // that may not be written, is never changed: opening a key fails instead. Several processes may
 // share the file; a transaction lands whole or not at all, even if its process dies midway.
+
+#include "platform/RegistryPath.h"
+#include "platform/RegistryStatus.h"
 
 #include <cstdint>
 #include <string>
@@ -21,21 +23,6 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace Registry {
-
-// 0 is success; the failures carry the registry's customary numbers.
-using Status = std::int32_t;
-inline constexpr Status Success = 0;
-inline constexpr Status FileNotFound = 2;  // no value of that name
-inline constexpr Status AccessDenied = 5;  // the file or its folder may not be written
-inline constexpr Status InvalidHandle = 6; // the key is not open
-inline constexpr Status OutOfMemory = 14;
-inline constexpr Status InvalidParameter = 87;
-inline constexpr Status DiskFull = 112;
-inline constexpr Status Busy = 170;         // another process held the file beyond the busy timeout
-inline constexpr Status MoreData = 234;     // the value does not fit the buffer
-inline constexpr Status BadDatabase = 1009; // the file is not a sound registry database
-inline constexpr Status CantOpen = 1011;    // the file or its folders can't be found or made
-inline constexpr Status IoFailed = 1016;
 
 using ValueType = std::uint32_t;
 inline constexpr ValueType TypeNone = 0;   // what a type column edited into a non-number reads as
@@ -47,9 +34,6 @@ inline constexpr int BusyTimeoutMilliseconds = 10000;
 // A row (value, name and key) of more bytes than this is refused unread, and can't be set:
 // InvalidParameter.
 inline constexpr int MaxRowBytes = 1 << 20;
-
-// The store file's path as the environment gives it; empty when there is no home folder either.
-std::string StorePath();
 
 // An open key: its own connection to the store, closed by Close or destruction.
 class Key {
@@ -84,6 +68,8 @@ public:
     void Close() noexcept;
 
 private:
+    Status Open(std::u16string_view path);
+
     sqlite3* Db = nullptr;
     sqlite3_stmt* QueryStatement = nullptr;
     sqlite3_stmt* SetStatement = nullptr;
