@@ -57,11 +57,16 @@ TEST_F(StoredValuesTest, TheValuesAreKeptInTheirFormatsAndReadByTheRegistrysRule
     Plant("G1C6Name3", 4, "41000000");       // a number
     Plant("G1C6Score0", 1, "310032000000");  // a text
     Plant("G1C6Score1", 4, "0100000000");    // five bytes
+    std::string full;
+    while (full.size() < 16384)
+        full += "4400";
+    Plant("G1C6Name4", 1, full); // 8 KiB without a terminator: the text ends with the data
     table = HighScoreTable(1, 6);
     for (const auto& [index, name] :
          {std::pair{0, u"Bo"}, {1, u"Al"}, {2, u"Cy"}, {3, u"Anonymous"}})
         EXPECT_TRUE(table.GetEntry(index).Name == name && table.GetEntry(index).Score == 0)
             << index;
+    EXPECT_TRUE(table.GetEntry(4).Name == std::u16string(4096, u'D'));
     table.GetEntry(0).Name = std::u16string(4095, u'x');
     table.GetEntry(1).Name = std::u16string(4096, u'y');
     table.SetLastName(std::u16string(4096, u'y'));
