@@ -12,8 +12,9 @@ struct sqlite3;
 namespace Registry {
 
 // Success when `db`, open on `file`, is a sound store that the registry may use: SQLite reads it
-// (and plays back a hot journal), its size is exactly its pages, quick_check passes, and tables of
-// our names have our shape, keep numbers as numbers and are no views and have no triggers.
+// (and plays back a hot journal), its size is exactly its pages, quick_check passes, it holds no
+// tables but ours and no views or triggers, and our tables have our shape and keep numbers as
+// numbers.
 // `needsSetup` tells whether our tables or the key `path` are missing.
 Status CheckStore(sqlite3* db, const std::string& file, std::u16string_view path, bool& needsSetup);
 

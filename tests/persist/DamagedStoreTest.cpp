@@ -43,11 +43,16 @@ TEST_F(DamagedStoreTest, FilesThatAreNoSoundDatabaseOrMayNotBeWrittenAreLeftAsTh
         EXPECT_TRUE(ReadFile(File) == bytes &&
                     std::distance(std::filesystem::directory_iterator(Folder), {}) == 1);
     }
-    std::filesystem::remove(File);
-    Sql("CREATE TABLE registry_values(key TEXT, value TEXT)");
-    const std::string foreign = ReadFile(File);
-    EXPECT_EQ(PlayOnDefaults(), 0) << "another program's table of the same name";
-    EXPECT_TRUE(ReadFile(File) == foreign);
+    // Another program's database: a table of our name, or other tables beside ours or alone.
+    for (const auto& [start, sql] : {std::pair{std::string(), "CREATE TABLE registry_values(a)"},
+                                     {std::string(), "CREATE TABLE bookmarks(url)"},
+                                     {whole, "CREATE TABLE bookmarks(url)"}}) {
+        std::ofstream(File, std::ios::binary) << start;
+        Sql(sql);
+        const std::string foreign = ReadFile(File);
+        EXPECT_EQ(PlayOnDefaults(), 0) << sql;
+        EXPECT_TRUE(ReadFile(File) == foreign) << sql;
+    }
     std::ofstream(File, std::ios::binary) << whole;
     ASSERT_EQ(chmod(Folder.c_str(), 0755) + chmod(File.c_str(), 0444), 0);
     EXPECT_EQ(RunInChild(PlayOnDefaults, true), 0) << "read-only";
