@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <new>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -47,14 +49,20 @@ Status FindOrCreateStore(const std::string& file) {
     return Success;
 }
 
-// Sets `db` even when it fails, for the caller to close.
+// Whether the player may write the file, and the folder where its journal is made.
+bool MayWrite(const std::string& file) {
+    const std::string folder = std::filesystem::path(file).parent_path();
+    return access(file.c_str(), W_OK) == 0 &&
+           access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+// Sets `db` even when it fails, for the caller to close. A store that may not be written is only
+// read (SQLite itself does so with a write-protected file, but not in a write-protected folder).
 Status OpenConnection(const std::string& file, sqlite3*& db) {
-    int rc = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int mode = MayWrite(file) ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    int rc = sqlite3_open_v2(file.c_str(), &db, mode, nullptr);
     if (rc != SQLITE_OK)
         return FromSqlite(rc) == IoFailed ? CantOpen : FromSqlite(rc);
-    // SQLite falls back to reading only when the file or its disk is write-protected.
-    if (sqlite3_db_readonly(db, "main") != 0)
-        return AccessDenied;
     sqlite3_extended_result_codes(db, 1);
     // A hand-made gigabyte would take seconds and as much memory at every read.
     sqlite3_limit(db, SQLITE_LIMIT_LENGTH, MaxRowBytes);
@@ -199,6 +207,9 @@ Status Key::BeginTransaction() noexcept {
         return InvalidHandle;
     if (InTransaction)
         return InvalidParameter;
+    // SQLite would begin, and refuse only the writes.
+    if (sqlite3_db_readonly(Db, "main") == 1)
+        return AccessDenied;
     int rc = Exec(Db, "BEGIN IMMEDIATE");
     if (rc != SQLITE_OK) {
         RollBackIfOpen(Db);

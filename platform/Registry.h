@@ -8,9 +8,10 @@
 // (SQLite's NOCASE, which folds ASCII letters). Where the file lives: RegistryPath.h; how it is
 // made: RegistryCreation.h; what a file must be for a key to open: RegistryCheck.h.
 //
-// Nothing here throws: failures come back as statuses. A file that is not a sound database, or
-// that may not be written, is never changed: opening a key fails instead. Several processes may
-// share the file; a transaction lands whole or not at all, even if its process dies midway.
+// Nothing here throws: failures come back as statuses. A file that is not a sound database is
+// never changed: opening a key fails instead. A file that may not be written (or whose folder may
+// not) is only read. Several processes may share the file; a transaction lands whole or not at
+// all, even if its process dies midway.
 
 #include "platform/RegistryPath.h"
 #include "platform/RegistryStatus.h"
@@ -44,7 +45,8 @@ public:
     Key& operator=(const Key&) = delete;
 
     // Opens the key at `path` ('\'-separated), creating it, the keys above it and the store file
-    // when missing. On failure the key stays closed.
+    // when missing. On failure the key stays closed. A store that may not be written opens for
+    // reading when it holds the key (else AccessDenied).
     Status Create(std::u16string_view path) noexcept;
 
     // On entry `size` is the capacity of `data`. For an existing value, `type` and `size` receive
@@ -57,7 +59,8 @@ public:
                     std::uint32_t size) noexcept;
 
     // Everything up to CommitTransaction is one transaction holding the write lock: other
-    // processes see all of its sets or none, and its reads see one state. No nesting.
+    // processes see all of its sets or none, and its reads see one state. No nesting. On a store
+    // that may not be written: AccessDenied, as for every SetValue.
     Status BeginTransaction() noexcept;
 
     // Lands the transaction's sets when all of them succeeded; otherwise lands none and returns

@@ -1,5 +1,5 @@
-// A registry file the game cannot use: the game runs on its defaults and leaves the file, and the
-// folder it is in, exactly as they were.
+// A registry file the game cannot use, or may only read: the game leaves the file, and the folder
+// it is in, exactly as they were.
 
 #include "persist/GameSettings.h"
 #include "persist/HighScoreTable.h"
@@ -21,7 +21,7 @@ static int PlayOnDefaults() {
 
 using DamagedStoreTest = ThrowAwayRegistry;
 
-TEST_F(DamagedStoreTest, FilesThatAreNoSoundDatabaseOrMayNotBeWrittenAreLeftAsTheyWere) {
+TEST_F(DamagedStoreTest, FilesThatAreNoSoundDatabaseAreLeftAsTheyWere) {
     for (std::int32_t colors = 3; colors <= 8; ++colors) {
         HighScoreTable table(0, colors); // a store over several pages
         table.Insert(100, std::u16string(600, u'n'));
@@ -53,8 +53,36 @@ TEST_F(DamagedStoreTest, FilesThatAreNoSoundDatabaseOrMayNotBeWrittenAreLeftAsTh
         EXPECT_EQ(PlayOnDefaults(), 0) << sql;
         EXPECT_TRUE(ReadFile(File) == foreign) << sql;
     }
-    std::ofstream(File, std::ios::binary) << whole;
-    ASSERT_EQ(chmod(Folder.c_str(), 0755) + chmod(File.c_str(), 0444), 0);
-    EXPECT_EQ(RunInChild(PlayOnDefaults, true), 0) << "read-only";
-    EXPECT_TRUE(ReadFile(File) == whole);
+}
+
+// A run on the store of Colors 7 and one champion, which it may not write: 0 when it reads them and
+// every save is refused as denied.
+static int PlayReadOnly() {
+    GameSettings settings;
+    HighScoreTable table(1, 6);
+    const bool read =
+        settings.Load() && settings.GetColors() == 7 && table.GetEntry(0).Name == u"Champion";
+    table.Insert(2000, u"Second");
+    return read && settings.Save() == Registry::AccessDenied && !table.Save() ? 0 : 1;
+}
+
+TEST_F(DamagedStoreTest, AStoreThatMayNotBeWrittenIsReadAsItIsAndSavesToItAreDenied) {
+    GameSettings settings;
+    settings.SetColors(7);
+    settings.Save();
+    HighScoreTable table(1, 6);
+    table.Insert(1000, u"Champion");
+    table.Save();
+    const std::string whole = ReadFile(File);
+    // A read-only file, then a read-only folder; as nobody, since root may write anything.
+    for (const auto& [folderMode, fileMode] : {std::pair{0755, 0444}, {0555, 0666}}) {
+        ASSERT_EQ(chmod(Folder.c_str(), folderMode) + chmod(File.c_str(), fileMode), 0);
+        EXPECT_EQ(RunInChild(PlayReadOnly, true), 0) << std::oct << folderMode << " " << fileMode;
+        EXPECT_TRUE(ReadFile(File) == whole &&
+                    std::distance(std::filesystem::directory_iterator(Folder), {}) == 1);
+    }
+    std::filesystem::remove(File);
+    EXPECT_EQ(
+        RunInChild([] { return GameSettings().Save() == Registry::AccessDenied ? 0 : 1; }, true), 0)
+        << "no store yet in a folder that may not be written";
 }
