@@ -118,8 +118,10 @@ Status Key::Open(std::u16string_view path) {
         return InvalidParameter;
     std::string file;
     Status status = LocateStore(file);
-    if (status == Success)
+    if (status == Success) {
+        RemoveLeftovers(file);
         status = FindOrCreateStore(file);
+    }
     if (status == Success)
         status = OpenConnection(file, Db);
     bool needsSetup = false;

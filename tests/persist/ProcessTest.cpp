@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <csignal>
 #include <set>
+#include <sys/file.h>
 #include <sys/resource.h>
 
 // Every value of one save names the save; long names spread a save over several pages.
@@ -100,4 +101,36 @@ TEST_F(ProcessTest, ASaveKilledAtAnyWriteLeavesAllOldOrAllNewValues) {
         outcomes.insert(saved);
     }
     EXPECT_EQ(outcomes.size(), 2u) << "the child died in either save";
+}
+
+TEST_F(ProcessTest, WhatACreationKilledAtAnyWriteLeftIsRemovedAtTheNextOpenUnlessACopyHoldsIt) {
+    // Another copy that is making the store at this moment holds its temporary file locked.
+    const std::string held = File + ".new-Making";
+    const int making = open(held.c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+    ASSERT_EQ(flock(making, LOCK_EX), 0);
+    auto folder = [this] {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(Folder))
+            names.insert(entry.path().string());
+        return names;
+    };
+    std::set<std::string> leftovers;
+    for (rlim_t limit = 0;; limit += 2048) {
+        const int code = RunInChild([&] {
+            const rlimit size{limit, limit};
+            setrlimit(RLIMIT_FSIZE, &size);
+            return GameSettings().Load() ? 0 : 1;
+        });
+        for (const std::string& name : folder())
+            if (name != File && name != held)
+                leftovers.insert(name.ends_with("-journal") ? "journal" : "temporary");
+        EXPECT_TRUE(GameSettings().Load());
+        EXPECT_EQ(folder(), (std::set{File, held})) << "at " << limit;
+        std::filesystem::remove(File);
+        if (code == 0)
+            break;
+    }
+    EXPECT_EQ(leftovers, (std::set<std::string>{"journal", "temporary"})) << "what kills left";
+    close(making);
+    EXPECT_TRUE(GameSettings().Load() && folder() == std::set{File});
 }
