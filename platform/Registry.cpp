@@ -33,6 +33,16 @@ bool KeyPrefixes(std::u16string_view path, std::vector<std::u16string_view>& pre
     }
 }
 
+// The result of `write`, an SQLite call, as a status. The reason for a failed system call reaches
+// us through errno, as SQLite's own VFS reads it (SQLite keeps it for a failed statement, but not
+// for a failed commit).
+template <typename Write>
+Status WriteStatus(Write write) {
+    errno = 0;
+    const int rc = write();
+    return FromSqlite(rc, errno);
+}
+
 Status FindOrCreateStore(const std::string& file) {
     struct stat info {};
     if (stat(file.c_str(), &info) != 0) {
@@ -72,7 +82,7 @@ Status OpenConnection(const std::string& file, sqlite3*& db) {
     return rc == SQLITE_OK ? Success : ReadFailure(rc);
 }
 
-Status SetUpKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
+int AddKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
     int rc = Exec(db, "BEGIN IMMEDIATE");
     if (rc == SQLITE_OK)
         rc = Exec(db, SchemaSql);
@@ -85,10 +95,13 @@ Status SetUpKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
         if (rc == SQLITE_OK && (rc = sqlite3_step(statement.Get())) == SQLITE_DONE)
             rc = SQLITE_OK;
     }
-    if (rc == SQLITE_OK)
-        rc = Exec(db, "COMMIT");
+    return rc == SQLITE_OK ? Exec(db, "COMMIT") : rc;
+}
+
+Status SetUpKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
+    const Status status = WriteStatus([&] { return AddKey(db, prefixes); });
     RollBackIfOpen(db);
-    return FromSqlite(rc);
+    return status;
 }
 
 } // namespace
@@ -193,9 +206,8 @@ Status Key::SetValue(std::u16string_view name, ValueType type, const void* data,
             rc = size > 0 ? sqlite3_bind_blob(statement, 4, data, static_cast<int>(size),
                                               SQLITE_TRANSIENT)
                           : sqlite3_bind_zeroblob(statement, 4, 0); // empty, not NULL
-        if (rc == SQLITE_OK)
-            rc = sqlite3_step(statement);
-        status = FromSqlite(rc);
+        status = rc == SQLITE_OK ? WriteStatus([statement] { return sqlite3_step(statement); })
+                                 : FromSqlite(rc);
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
     }
@@ -212,10 +224,10 @@ Status Key::BeginTransaction() noexcept {
     // SQLite would begin, and refuse only the writes.
     if (sqlite3_db_readonly(Db, "main") == 1)
         return AccessDenied;
-    int rc = Exec(Db, "BEGIN IMMEDIATE");
-    if (rc != SQLITE_OK) {
+    const Status status = WriteStatus([this] { return Exec(Db, "BEGIN IMMEDIATE"); });
+    if (status != Success) {
         RollBackIfOpen(Db);
-        return FromSqlite(rc);
+        return status;
     }
     InTransaction = true;
     TransactionStatus = Success;
@@ -233,7 +245,7 @@ Status Key::CommitTransaction() noexcept {
     if (status == Success && sqlite3_get_autocommit(Db))
         status = IoFailed;
     if (status == Success)
-        status = FromSqlite(Exec(Db, "COMMIT"));
+        status = WriteStatus([this] { return Exec(Db, "COMMIT"); });
     RollBackIfOpen(Db);
     return status;
 }

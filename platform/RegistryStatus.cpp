@@ -5,8 +5,12 @@
 
 namespace Registry {
 
-Status FromSqlite(int rc) {
-    switch (rc & 0xff) {
+Status FromSqlite(int rc, int systemError) {
+    const int primary = rc & 0xff;
+    if ((primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN) &&
+        FromErrno(systemError) != IoFailed)
+        return FromErrno(systemError);
+    switch (primary) {
     case SQLITE_OK:
     case SQLITE_ROW:
     case SQLITE_DONE:
@@ -47,6 +51,7 @@ Status FromErrno(int error) {
         return AccessDenied;
     case ENOSPC:
     case EDQUOT:
+    case EFBIG: // a file may grow no further
         return DiskFull;
     case ENOMEM:
         return OutOfMemory;

@@ -22,8 +22,9 @@ inline constexpr Status BadDatabase = 1009; // the file is not a sound registry 
 inline constexpr Status CantOpen = 1011;    // the file or its folders can't be found or made
 inline constexpr Status IoFailed = 1016;
 
-// SQLite's result code, primary or extended.
-Status FromSqlite(int rc);
+// SQLite's result code, primary or extended. For a system call that failed under SQLite (an I/O or
+// open failure), its error number `systemError` tells why, when it is one of those below.
+Status FromSqlite(int rc, int systemError = 0);
 
 // The system's error number of a failed call.
 Status FromErrno(int error);
