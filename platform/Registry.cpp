@@ -82,6 +82,7 @@ Status OpenConnection(const std::string& file, sqlite3*& db) {
     return rc == SQLITE_OK ? Success : ReadFailure(rc);
 }
 
+// Records the key and the keys above it, making our tables first where they are missing.
 int AddKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
     int rc = Exec(db, "BEGIN IMMEDIATE");
     if (rc == SQLITE_OK)
@@ -153,6 +154,7 @@ Status Key::Open(std::u16string_view path) {
     SetStatement = set.Release();
     return Success;
 }
+
 Status Key::QueryValue(std::u16string_view name, ValueType& type, void* data,
                        std::uint32_t& size) noexcept {
     if (!Db)
