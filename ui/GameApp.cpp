@@ -10,8 +10,8 @@
 
 GameApp::GameApp(int& argc, char** argv)
     : QApplication(argc, argv) {
-    // The desktop's language: LANGUAGE, LC_ALL, LC_MESSAGES or LANG.
-    Language.Load(QLocale::system());
+    // The desktop's languages, in the player's order: LANGUAGE, LC_ALL, LC_MESSAGES or LANG.
+    Language.Load(QLocale::system().uiLanguages());
 }
 
 GameApp::~GameApp() = default;

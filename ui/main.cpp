@@ -3,6 +3,7 @@
 #include "ui/GameApp.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
 #include <cstdio>
 
 namespace {
@@ -111,7 +112,7 @@ int main(int argc, char** argv) {
         // Only the answers need the desktop's language, not a display.
         const QCoreApplication reader(argc, argv);
         LanguageLoader language;
-        language.Load(QLocale::system());
+        language.Load(QLocale::system().uiLanguages());
         if (CommandLine().AnswerInformationRequest(QCoreApplication::arguments())) {
             return 0;
         }
