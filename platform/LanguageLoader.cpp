@@ -1,6 +1,8 @@
 #include "platform/LanguageLoader.h"
 
-#include <QGuiApplication>
+#include "platform/RightToLeftButtonStyle.h"
+
+#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -11,8 +13,13 @@ constexpr char TranslationFolder[] = ":/translations";
 
 // The windows read in the language's direction; only an application with windows has one.
 void SetLayoutDirection(Qt::LayoutDirection direction) {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-        QGuiApplication::setLayoutDirection(direction);
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        return;
+    }
+    QApplication::setLayoutDirection(direction);
+    if (direction == Qt::RightToLeft &&
+        qobject_cast<RightToLeftButtonStyle*>(QApplication::style()) == nullptr) {
+        QApplication::setStyle(new RightToLeftButtonStyle(QApplication::style()->name()));
     }
 }
 

@@ -96,4 +96,35 @@ TEST_F(LanguageTest, EachLanguageShowsItsOwnWordsInFullAroundTheSameBoard) {
     Language.Load({"en"});
 }
 
+// The columns of a button's face that show its icon (red) and its text (dark grey).
+std::pair<std::vector<int>, std::vector<int>> IconAndTextColumns(const QImage& button) {
+    std::pair<std::vector<int>, std::vector<int>> columns;
+    for (int x = 3; x < button.width() - 3; ++x)
+        for (int y = 3; y < button.height() - 3; ++y) {
+            const QColor colour = button.pixelColor(x, y);
+            if (colour.red() > 200 && colour.green() < 60)
+                columns.first.push_back(x);
+            else if (colour.value() < 90 && colour.saturation() < 60)
+                columns.second.push_back(x);
+        }
+    return columns;
+}
+
+TEST_F(LanguageTest, ArabicButtonsShowTheirTextBesideTheirIconAsTheMirrorOfEnglishOnes) {
+    Language.Load({"ar"});
+    OptionsDialog options;
+    QPushButton& ok = *options.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    // Desktops that want icons on dialog buttons get them; the offscreen platform wants none.
+    QPixmap red(ok.iconSize());
+    red.fill(Qt::red);
+    ok.setIcon(red);
+    options.show();
+    const auto [icon, text] = IconAndTextColumns(ok.grab().toImage());
+    ASSERT_FALSE(icon.empty() || text.empty());
+    // The text ends a spacing before the icon, which is on the right; Qt centres the two together.
+    EXPECT_GT(std::ranges::min(icon) - std::ranges::max(text), 0);
+    EXPECT_LE(std::ranges::min(icon) - std::ranges::max(text), 4);
+    Language.Load({"en"});
+}
+
 } // namespace
