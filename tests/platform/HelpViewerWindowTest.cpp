@@ -12,9 +12,9 @@
 
 namespace {
 
-// The game's own help page, where and as the game opens it.
-QUrl HelpPage() {
-    const QString page = FindHelpPage(QCoreApplication::applicationDirPath());
+// The game's own help page in a language, where and as the game opens it.
+QUrl HelpPage(const QLocale& language = QLocale::c()) {
+    const QString page = FindHelpPage(QCoreApplication::applicationDirPath(), language);
     return QUrl(
         ComposeHelpViewerCommand(QCoreApplication::applicationFilePath(), page).Arguments[1]);
 }
@@ -55,6 +55,16 @@ TEST(HelpViewerWindowTest, EveryLanguagesPageWrapsWithoutHorizontalScrolling) {
         HelpViewerWindow window(QUrl::fromLocalFile(pages.filePath(page)));
         EXPECT_FALSE(ShowActive(window).horizontalScrollBar()->isVisible()) << page.toStdString();
     }
+}
+
+TEST(HelpViewerWindowTest, APageInARightToLeftLanguageReadsFromTheRightItsTablesToo) {
+    HelpViewerWindow window(HelpPage(QLocale(QLocale::Arabic)));
+    QTextBrowser& browser = ShowActive(window);
+    const auto x = [&browser](const QString& text) {
+        return browser.cursorRect(browser.document()->find(text)).x();
+    };
+    EXPECT_GT(x("طريقة اللعب"), browser.viewport()->width() / 2) << "the contents on the right";
+    EXPECT_GT(x("F1"), x("فتح هذه المساعدة")) << "each key right of what it does";
 }
 
 TEST(HelpViewerWindowTest, AMissingPageShowsAnEmptyWindowThatClosesWithEscapeOrCtrlW) {
