@@ -4,6 +4,8 @@
 #include "resources/ResourceIds.h"
 
 #include <QAction>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -109,7 +111,8 @@ public:
 } // namespace
 
 HelpViewerWindow::HelpViewerWindow(const QUrl& page)
-    : Browser(new HelpBrowser(this)) {
+    : Browser(new HelpBrowser(this))
+    , Requests(new QLocalServer(this)) {
     Browser->setOpenExternalLinks(true);
     setCentralWidget(Browser);
     resize(WindowSize);
@@ -120,8 +123,45 @@ HelpViewerWindow::HelpViewerWindow(const QUrl& page)
     addAction(closeAction);
 
     connect(Browser, &QTextBrowser::sourceChanged, this, &HelpViewerWindow::ShowTitle);
+    connect(Requests, &QLocalServer::newConnection, this, &HelpViewerWindow::AcceptRequests);
     Browser->setSource(page);
     ShowTitle();
+}
+
+bool HelpViewerWindow::TakeRequests(const QString& socketName) {
+    // The socket lies in the player's own runtime folder. Asking Qt for narrower rights would have
+    // it replace a socket that is already there, and the running viewer would lose its requests.
+    if (Requests->listen(socketName)) {
+        return true;
+    }
+    if (ShowInRunningHelpViewer(Browser->source(), socketName)) {
+        return false;
+    }
+    // A socket that nobody answers; should this viewer fail to take its place, it runs alone.
+    QLocalServer::removeServer(socketName);
+    Requests->listen(socketName);
+    return true;
+}
+
+void HelpViewerWindow::ShowPage(const QUrl& page) {
+    if (page.adjusted(QUrl::RemoveFragment) != Browser->source().adjusted(QUrl::RemoveFragment)) {
+        Browser->setSource(page);
+    }
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpViewerWindow::AcceptRequests() {
+    while (QLocalSocket* client = Requests->nextPendingConnection()) {
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        connect(client, &QLocalSocket::readyRead, this, [this, client] {
+            if (client->canReadLine()) {
+                ShowPage(QUrl::fromEncoded(client->readLine().trimmed()));
+            }
+        });
+    }
 }
 
 void HelpViewerWindow::ShowTitle() {

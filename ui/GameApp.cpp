@@ -19,6 +19,9 @@ GameApp::~GameApp() = default;
 bool GameApp::InitInstance(const StartOptions& options) {
     if (options.HelpPage) {
         HelpViewer = std::make_unique<HelpViewerWindow>(*options.HelpPage);
+        if (!HelpViewer->TakeRequests()) {
+            return false;
+        }
         HelpViewer->show();
         return true;
     }

@@ -122,6 +122,8 @@ int main(int argc, char** argv) {
     if (!options) {
         return 1;
     }
-    app.InitInstance(*options);
+    if (!app.InitInstance(*options)) {
+        return 0;
+    }
     return GameApp::exec();
 }
