@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>حول Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>لعبة ألغاز بالكرات</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>O hře Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>logická hra s kuličkami</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>verze %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

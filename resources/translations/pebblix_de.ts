@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Über Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>ein Kugel-Puzzlespiel</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Acerca de Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>un juego de puzle con bolas</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versión %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>À propos de Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>un jeu de réflexion avec des billes</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>version %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

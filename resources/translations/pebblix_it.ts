@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Informazioni su Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>un rompicapo con le palline</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versione %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Pebblix について</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>ボールのパズルゲーム</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

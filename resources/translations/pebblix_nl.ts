@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Over Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>een puzzelspel met ballen</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versie %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>O grze Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>gra logiczna z kulkami</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>wersja %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Sobre o Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>um jogo de quebra-cabeça com bolas</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versão %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

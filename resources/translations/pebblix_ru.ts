@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Об игре Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>головоломка с шариками</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>версия %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

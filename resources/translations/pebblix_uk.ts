@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Про гру Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>головоломка з кульками</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>версія %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>关于 Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>彩球益智游戏</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>版本 %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -127,4 +127,29 @@ TEST_F(LanguageTest, ArabicButtonsShowTheirTextBesideTheirIconAsTheMirrorOfEngli
     Language.Load({"en"});
 }
 
+TEST_F(LanguageTest, TheAboutPictureWritesItsWordsInThePlayersLanguageAndCrisplyAtEveryScale) {
+    const QImage english = QImage(":/bitmaps/133.bmp").convertToFormat(QImage::Format_RGB32);
+    const QImage backdrop = QImage(":/bitmaps/134.bmp").convertToFormat(QImage::Format_RGB32);
+    const QRect tagline(0, 75, 240, 25), balls(0, 105, 240, 105);
+    for (const char* language : {"de", "ja", "ar"}) {
+        SCOPED_TRACE(language);
+        Language.Load({language});
+        AboutDialog about;
+        about.show();
+        const QImage shot = about.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shot.copy(balls), backdrop.copy(balls));
+        EXPECT_NE(shot.copy(tagline), english.copy(tagline));
+        EXPECT_NE(shot.copy(tagline), backdrop.copy(tagline));
+        // Twice as large, the picture is enlarged but the words are written anew.
+        QImage twice(about.size() * 2, QImage::Format_RGB32);
+        twice.setDevicePixelRatio(2);
+        about.render(&twice);
+        twice.setDevicePixelRatio(1);
+        const QTransform enlarge = QTransform::fromScale(2, 2);
+        EXPECT_EQ(twice.copy(enlarge.mapRect(balls)), shot.copy(balls).scaled(480, 210));
+        EXPECT_NE(twice.copy(enlarge.mapRect(tagline)), shot.copy(tagline).scaled(480, 50));
+    }
+    Language.Load({"en"});
+}
+
 } // namespace
