@@ -49,12 +49,14 @@ QString LanguageLoader::Load(const QStringList& preferences) {
         }
     }
     if (!language.isEmpty()) {
-        QCoreApplication::installTranslator(&Game);
-        // Only for a language the game speaks: Qt's buttons alone would mix two languages.
+        // Only for a language the game speaks: Qt's buttons alone would mix two languages. The
+        // game's translator, installed last, is asked first: where the game words one of Qt's
+        // texts itself, its wording wins.
         if (QtStrings.load(spoken, QStringLiteral("qtbase"), QStringLiteral("_"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(&QtStrings);
         }
+        QCoreApplication::installTranslator(&Game);
     }
     QLocale::setDefault(spoken);
     SetLayoutDirection(language.isEmpty() ? Qt::LeftToRight : spoken.textDirection());

@@ -84,6 +84,14 @@
         <source>Usage: %1 [options]</source>
         <translation>Aufruf: %1 [Optionen]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Keine Anzeige für das Spiel: Weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Keine Anzeige für das Spiel: „%1“ lässt sich nicht öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -167,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Soundeffekte</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
     </message>
 </context>
 <context>

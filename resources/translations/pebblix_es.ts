@@ -84,6 +84,14 @@
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opciones]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>No se puede mostrar el juego: no hay DISPLAY ni WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>No se puede mostrar el juego: no se puede abrir la pantalla «%1».</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -167,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Efectos de sonido</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta el valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Usage: %1 [options]</source>
         <translation>Utilisation&#xa0;: %1 [options]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Impossible d’afficher le jeu&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n’est défini.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Impossible d’afficher le jeu&#xa0;: l’écran «&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -167,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Effets sonores</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opzioni]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Impossibile mostrare il gioco: non è impostato né DISPLAY né WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Impossibile mostrare il gioco: non si riesce ad aprire lo schermo «%1».</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -167,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Effetti sonori</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Manca il valore dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore inatteso dopo «%1».</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,14 @@
         <source>Usage: %1 [options]</source>
         <translation>Gebruik: %1 [opties]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Kan het spel niet tonen: DISPLAY noch WAYLAND_DISPLAY is ingesteld.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Kan het spel niet tonen: beeldscherm ‘%1’ kan niet worden geopend.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -167,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Geluidseffecten</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Ontbrekende waarde na ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na ‘%1’.</translation>
     </message>
 </context>
 <context>
