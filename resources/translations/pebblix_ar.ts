@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>الألوان</translation>
+        <translation>عدد الألوان</translation>
     </message>
     <message>
         <source>Show Next</source>

@@ -158,11 +158,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Barvy</translation>
+        <translation>Počet barev</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Zobrazit další</translation>
+        <translation>Zobrazovat další kuličky</translation>
     </message>
     <message>
         <source>Interface</source>

@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, ein Kugel-Puzzlespiel: Reihe Kugeln einer Farbe auf, um Punkte zu machen.</translation>
+        <translation>Pebblix, ein Kugel-Puzzlespiel:
+Reihe Kugeln einer Farbe auf, um Punkte zu machen.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Farben</translation>
+        <translation>Anzahl der Farben</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Nächste anzeigen</translation>
+        <translation>Nächste Kugeln anzeigen</translation>
     </message>
     <message>
         <source>Interface</source>

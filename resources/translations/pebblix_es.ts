@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, un juego de puzle con bolas: alinea bolas del mismo color para puntuar.</translation>
+        <translation>Pebblix, un juego de puzle con bolas:
+alinea bolas del mismo color para puntuar.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Colores</translation>
+        <translation>Número de colores</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Mostrar las siguientes</translation>
+        <translation>Mostrar las bolas siguientes</translation>
     </message>
     <message>
         <source>Interface</source>

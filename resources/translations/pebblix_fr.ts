@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, un jeu de réflexion avec des billes&#xa0;: alignez des billes d’une même couleur pour marquer des points.</translation>
+        <translation>Pebblix, un jeu de réflexion avec des billes&#xa0;:
+alignez des billes d’une même couleur pour marquer des points.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Couleurs</translation>
+        <translation>Nombre de couleurs</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Afficher les suivantes</translation>
+        <translation>Afficher les billes suivantes</translation>
     </message>
     <message>
         <source>Interface</source>

@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, un rompicapo con le palline: allinea palline dello stesso colore per fare punti.</translation>
+        <translation>Pebblix, un rompicapo con le palline:
+allinea palline dello stesso colore per fare punti.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Colori</translation>
+        <translation>Numero di colori</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Mostra le prossime</translation>
+        <translation>Mostra le prossime palline</translation>
     </message>
     <message>
         <source>Interface</source>

@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, een puzzelspel met ballen: zet ballen van één kleur op een rij om te scoren.</translation>
+        <translation>Pebblix, een puzzelspel met ballen:
+zet ballen van één kleur op een rij om te scoren.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Kleuren</translation>
+        <translation>Aantal kleuren</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Volgende tonen</translation>
+        <translation>Volgende ballen tonen</translation>
     </message>
     <message>
         <source>Interface</source>

@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, gra logiczna z kulkami: układaj kulki jednego koloru, aby zdobywać punkty.</translation>
+        <translation>Pebblix, gra logiczna z kulkami:
+układaj kulki jednego koloru, aby zdobywać punkty.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Kolory</translation>
+        <translation>Liczba kolorów</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Pokaż następne</translation>
+        <translation>Pokazuj następne kulki</translation>
     </message>
     <message>
         <source>Interface</source>

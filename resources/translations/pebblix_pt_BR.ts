@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, um jogo de quebra-cabeça com bolas: alinhe bolas da mesma cor para marcar pontos.</translation>
+        <translation>Pebblix, um jogo de quebra-cabeça com bolas:
+alinhe bolas da mesma cor para marcar pontos.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Cores</translation>
+        <translation>Número de cores</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Mostrar as próximas</translation>
+        <translation>Mostrar as próximas bolas</translation>
     </message>
     <message>
         <source>Interface</source>

@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix — головоломка с шариками: выстраивайте шарики одного цвета в ряд, чтобы набирать очки.</translation>
+        <translation>Pebblix — головоломка с шариками:
+выстраивайте шарики одного цвета в ряд, чтобы набирать очки.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -66,11 +67,11 @@
     </message>
     <message>
         <source>--seed needs a whole number from 0 to 4294967295.</source>
-        <translation>--seed требует целое число от 0 до 4294967295.</translation>
+        <translation>--seed требует целого числа от 0 до 4294967295.</translation>
     </message>
     <message>
         <source>--scale needs a whole number from 1 to %1.</source>
-        <translation>--scale требует целое число от 1 до %1.</translation>
+        <translation>--scale требует целого числа от 1 до %1.</translation>
     </message>
     <message>
         <source>Print this help and exit.</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Цвета</translation>
+        <translation>Число цветов</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Показывать следующие</translation>
+        <translation>Показывать следующие шарики</translation>
     </message>
     <message>
         <source>Interface</source>

@@ -46,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix — головоломка з кульками: вишиковуйте кульки одного кольору в ряд, щоб набирати очки.</translation>
+        <translation>Pebblix — головоломка з кульками:
+вишиковуйте кульки одного кольору в ряд, щоб набирати очки.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -158,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Кольори</translation>
+        <translation>Кількість кольорів</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Показувати наступні</translation>
+        <translation>Показувати наступні кульки</translation>
     </message>
     <message>
         <source>Interface</source>

@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Show Next</source>
-        <translation>显示下一组</translation>
+        <translation>显示下一组彩球</translation>
     </message>
     <message>
         <source>Interface</source>
