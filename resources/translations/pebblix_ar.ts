@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>حول Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>لعبة ألغاز بالكرات</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -76,6 +84,14 @@
         <source>Usage: %1 [options]</source>
         <translation>الاستخدام: %1 [خيارات]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>تعذّر عرض اللعبة: لم يُضبط DISPLAY ولا WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>تعذّر عرض اللعبة: لا يمكن فتح الشاشة «%1».</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -142,7 +158,7 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>الألوان</translation>
+        <translation>عدد الألوان</translation>
     </message>
     <message>
         <source>Show Next</source>
@@ -159,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>المؤثرات الصوتية</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>الخيارات:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>الخيار «%1» غير معروف.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>خيارات غير معروفة: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>لا توجد قيمة بعد «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>قيمة غير متوقعة بعد «%1».</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>O hře Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>logická hra s kuličkami</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>verze %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -76,6 +84,14 @@
         <source>Usage: %1 [options]</source>
         <translation>Použití: %1 [volby]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Hru nelze zobrazit: není nastaveno DISPLAY ani WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Hru nelze zobrazit: displej „%1“ nelze otevřít.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -142,11 +158,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Barvy</translation>
+        <translation>Počet barev</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Zobrazit další</translation>
+        <translation>Zobrazovat další kuličky</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Zvukové efekty</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Volby:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Neznámá volba „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Neznámé volby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Za „%1“ chybí hodnota.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Neočekávaná hodnota za „%1“.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Über Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>ein Kugel-Puzzlespiel</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, ein Kugel-Puzzlespiel: Reihe Kugeln einer Farbe auf, um Punkte zu machen.</translation>
+        <translation>Pebblix, ein Kugel-Puzzlespiel:
+Reihe Kugeln einer Farbe auf, um Punkte zu machen.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Aufruf: %1 [Optionen]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Keine Anzeige für das Spiel: Weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Keine Anzeige für das Spiel: „%1“ lässt sich nicht öffnen.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Farben</translation>
+        <translation>Anzahl der Farben</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Nächste anzeigen</translation>
+        <translation>Nächste Kugeln anzeigen</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Soundeffekte</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt der Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
     </message>
 </context>
 <context>

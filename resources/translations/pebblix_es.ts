@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Acerca de Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>un juego de puzle con bolas</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versión %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, un juego de puzle con bolas: alinea bolas del mismo color para puntuar.</translation>
+        <translation>Pebblix, un juego de puzle con bolas:
+alinea bolas del mismo color para puntuar.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opciones]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>No se puede mostrar el juego: no hay DISPLAY ni WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>No se puede mostrar el juego: no se puede abrir la pantalla «%1».</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Colores</translation>
+        <translation>Número de colores</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Mostrar las siguientes</translation>
+        <translation>Mostrar las bolas siguientes</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Efectos de sonido</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta el valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>À propos de Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>un jeu de réflexion avec des billes</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>version %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, un jeu de réflexion avec des billes&#xa0;: alignez des billes d’une même couleur pour marquer des points.</translation>
+        <translation>Pebblix, un jeu de réflexion avec des billes&#xa0;:
+alignez des billes d’une même couleur pour marquer des points.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Utilisation&#xa0;: %1 [options]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Impossible d’afficher le jeu&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n’est défini.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Impossible d’afficher le jeu&#xa0;: l’écran «&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Couleurs</translation>
+        <translation>Nombre de couleurs</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Afficher les suivantes</translation>
+        <translation>Afficher les billes suivantes</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Effets sonores</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>

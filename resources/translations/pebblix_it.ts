@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Informazioni su Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>un rompicapo con le palline</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versione %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, un rompicapo con le palline: allinea palline dello stesso colore per fare punti.</translation>
+        <translation>Pebblix, un rompicapo con le palline:
+allinea palline dello stesso colore per fare punti.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opzioni]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Impossibile mostrare il gioco: non è impostato né DISPLAY né WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Impossibile mostrare il gioco: non si riesce ad aprire lo schermo «%1».</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Colori</translation>
+        <translation>Numero di colori</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Mostra le prossime</translation>
+        <translation>Mostra le prossime palline</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Effetti sonori</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Manca il valore dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore inatteso dopo «%1».</translation>
     </message>
 </context>
 <context>

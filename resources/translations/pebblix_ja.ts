@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Pebblix について</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>ボールのパズルゲーム</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -75,6 +83,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>使い方：%1 [オプション]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>ゲームを表示できません：DISPLAY も WAYLAND_DISPLAY も設定されていません。</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>ゲームを表示できません：ディスプレイ「%1」を開けません。</translation>
     </message>
 </context>
 <context>
@@ -159,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>効果音</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>オプション：</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>「%1」は不明なオプションです。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>不明なオプションです：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>「%1」の後に値がありません。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>「%1」の後に予期しない値があります。</translation>
     </message>
 </context>
 <context>

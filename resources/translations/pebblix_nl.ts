@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Over Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>een puzzelspel met ballen</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versie %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, een puzzelspel met ballen: zet ballen van één kleur op een rij om te scoren.</translation>
+        <translation>Pebblix, een puzzelspel met ballen:
+zet ballen van één kleur op een rij om te scoren.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Gebruik: %1 [opties]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Kan het spel niet tonen: DISPLAY noch WAYLAND_DISPLAY is ingesteld.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Kan het spel niet tonen: beeldscherm ‘%1’ kan niet worden geopend.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Kleuren</translation>
+        <translation>Aantal kleuren</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Volgende tonen</translation>
+        <translation>Volgende ballen tonen</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Geluidseffecten</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Ontbrekende waarde na ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na ‘%1’.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>O grze Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>gra logiczna z kulkami</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>wersja %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, gra logiczna z kulkami: układaj kulki jednego koloru, aby zdobywać punkty.</translation>
+        <translation>Pebblix, gra logiczna z kulkami:
+układaj kulki jednego koloru, aby zdobywać punkty.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Użycie: %1 [opcje]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Nie można wyświetlić gry: nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Nie można wyświetlić gry: nie można otworzyć ekranu „%1”.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Kolory</translation>
+        <translation>Liczba kolorów</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Pokaż następne</translation>
+        <translation>Pokazuj następne kulki</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Efekty dźwiękowe</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Nieznana opcja „%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Nieznane opcje: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Brak wartości po „%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nieoczekiwana wartość po „%1”.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Sobre o Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>um jogo de quebra-cabeça com bolas</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versão %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, um jogo de quebra-cabeça com bolas: alinhe bolas da mesma cor para marcar pontos.</translation>
+        <translation>Pebblix, um jogo de quebra-cabeça com bolas:
+alinhe bolas da mesma cor para marcar pontos.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opções]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Não é possível mostrar o jogo: nem DISPLAY nem WAYLAND_DISPLAY está definido.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Não é possível mostrar o jogo: não é possível abrir a tela “%1”.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Cores</translation>
+        <translation>Número de cores</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Mostrar as próximas</translation>
+        <translation>Mostrar as próximas bolas</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Efeitos sonoros</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opções desconhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta o valor depois de “%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado depois de “%1”.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Об игре Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>головоломка с шариками</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>версия %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix — головоломка с шариками: выстраивайте шарики одного цвета в ряд, чтобы набирать очки.</translation>
+        <translation>Pebblix — головоломка с шариками:
+выстраивайте шарики одного цвета в ряд, чтобы набирать очки.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -58,11 +67,11 @@
     </message>
     <message>
         <source>--seed needs a whole number from 0 to 4294967295.</source>
-        <translation>--seed требует целое число от 0 до 4294967295.</translation>
+        <translation>--seed требует целого числа от 0 до 4294967295.</translation>
     </message>
     <message>
         <source>--scale needs a whole number from 1 to %1.</source>
-        <translation>--scale требует целое число от 1 до %1.</translation>
+        <translation>--scale требует целого числа от 1 до %1.</translation>
     </message>
     <message>
         <source>Print this help and exit.</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Использование: %1 [параметры]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Не удаётся показать игру: не задан ни DISPLAY, ни WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Не удаётся показать игру: дисплей «%1» не открывается.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Цвета</translation>
+        <translation>Число цветов</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Показывать следующие</translation>
+        <translation>Показывать следующие шарики</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Звуковые эффекты</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Неизвестный параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Неизвестные параметры: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Не указано значение после «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неожиданное значение после «%1».</translation>
     </message>
 </context>
 <context>

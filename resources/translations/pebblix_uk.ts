@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Про гру Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>головоломка з кульками</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>версія %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -38,7 +46,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix — головоломка з кульками: вишиковуйте кульки одного кольору в ряд, щоб набирати очки.</translation>
+        <translation>Pebblix — головоломка з кульками:
+вишиковуйте кульки одного кольору в ряд, щоб набирати очки.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -75,6 +84,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>Використання: %1 [параметри]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Не вдається показати гру: не задано ні DISPLAY, ні WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Не вдається показати гру: дисплей «%1» не відкривається.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +159,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Кольори</translation>
+        <translation>Кількість кольорів</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Показувати наступні</translation>
+        <translation>Показувати наступні кульки</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +176,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>Звукові ефекти</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Параметри:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Невідомі параметри: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Не вказано значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неочікуване значення після «%1».</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>关于 Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>彩球益智游戏</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>版本 %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -75,6 +83,14 @@
     <message>
         <source>Usage: %1 [options]</source>
         <translation>用法：%1 [选项]</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>无法显示游戏：DISPLAY 和 WAYLAND_DISPLAY 均未设置。</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>无法显示游戏：无法打开显示器“%1”。</translation>
     </message>
 </context>
 <context>
@@ -146,7 +162,7 @@
     </message>
     <message>
         <source>Show Next</source>
-        <translation>显示下一组</translation>
+        <translation>显示下一组彩球</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +175,29 @@
     <message>
         <source>Sound Effects</source>
         <translation>音效</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>未知选项：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1”之后缺少值。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1”之后有意外的值。</translation>
     </message>
 </context>
 <context>
