@@ -82,7 +82,7 @@ TEST_F(GameOverTest, AChampionsNameIsStoredShownAndOfferedOrToldLostAndACancelle
     }
     // In another language the default name reads in it, and stays the default left as shown.
     LanguageLoader language;
-    language.Load(QLocale(QLocale::German));
+    language.Load({"de"});
     Open({.Colors = 6});
     PlayLastMove(350, {Enter("Anonym"), Read([](QDialog& dialog) {
                            Click(dialog, 1, 0, true);
@@ -92,5 +92,5 @@ TEST_F(GameOverTest, AChampionsNameIsStoredShownAndOfferedOrToldLostAndACancelle
     for (const std::u16string& name :
          {table.LastName, table.Entries[1].Name, table.Entries[3].Name})
         EXPECT_TRUE(name == HighScoreTable::DefaultName);
-    language.Load(QLocale(QLocale::English));
+    language.Load({"en"});
 }
