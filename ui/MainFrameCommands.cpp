@@ -124,6 +124,7 @@ void MainFrame::OnGameOver() {
         return;
     }
     Context->NewScoreRow = -1;
+    Narrator->GameOver();
     PlaySoundEffect(GameOverSound);
     EnterNewChampion();
     HighScoresDialog scores(*Context);
