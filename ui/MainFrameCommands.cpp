@@ -9,18 +9,6 @@
 #include "ui/dialogs/HighScoresDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 
-namespace {
-
-// Colour item k of the Options dialog stands for k + 3 colours; a stored count outside 3 to 8 has
-// no item, so the list opens without a selection.
-int ColorIndexOf(std::int32_t colors) {
-    return colors >= GameBoard::MinColorCount && colors <= GameBoard::MaxColorCount
-               ? colors - GameBoard::MinColorCount
-               : -1;
-}
-
-} // namespace
-
 void MainFrame::OnCommand(int commandId) {
     // After Exit the window waits, hidden and without its context, for the event loop to end.
     if (!Context) {
@@ -67,27 +55,23 @@ void MainFrame::OnCommand(int commandId) {
 
 void MainFrame::OnOptions() {
     GameSettings& settings = Context->Settings;
-    OptionsDialog dialog;
-    dialog.ColorIndex = ColorIndexOf(settings.GetColors());
-    dialog.ShowNextCheck = settings.GetShowNext();
-    dialog.TypeIndex = settings.GetGameType();
-    dialog.AnimCheck = settings.Anim;
-    dialog.SoundCheck = settings.SoundEffects;
+    OptionsDialog dialog(this);
+    for (const OptionControl& option : OptionControls) {
+        dialog.*option.Field = option.IndexOf(option.Option.Get(settings));
+    }
     if (RunModal(dialog) != QDialog::Accepted) {
         return;
     }
-    // A list left without a choice hands back -1, which is stored as it comes: the next game
-    // brings the colour count into range.
-    settings.SetColors(dialog.ColorIndex + GameBoard::MinColorCount);
-    settings.SetGameType(static_cast<std::int16_t>(dialog.TypeIndex));
-    settings.Anim = dialog.AnimCheck != 0 ? 1 : 0;
-    settings.SoundEffects = dialog.SoundCheck != 0 ? 1 : 0;
+    const std::uint8_t showNext = settings.GetShowNext();
+    // A list left without a choice is stored as it comes: the next game brings the colour count
+    // into range.
+    for (const OptionControl& option : OptionControls) {
+        option.Option.Set(settings, option.ValueOf(dialog.*option.Field));
+    }
     Context->SetAnimation(settings.Anim);
-    const std::uint8_t showNext = dialog.ShowNextCheck != 0 ? 1 : 0;
     // The board draws new next balls when the preview goes off, so it is told only of a change.
-    if (showNext != settings.GetShowNext()) {
-        settings.SetShowNext(showNext);
-        Board->SetShowNext(showNext != 0);
+    if (settings.GetShowNext() != showNext) {
+        Board->SetShowNext(settings.GetShowNext() != 0);
     }
 }
 

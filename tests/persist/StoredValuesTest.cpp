@@ -12,7 +12,8 @@ static std::vector<int> Options() {
 
 using StoredValuesTest = ThrowAwayRegistry;
 
-TEST_F(StoredValuesTest, TheValuesAreKeptInTheirFormatsAndReadByTheRegistrysRules) {
+TEST_F(StoredValuesTest,
+       TheValuesAreKeptInTheirFormatsReadByTheRulesAndWrittenByTheCopyThatChangedThem) {
     GameSettings settings;
     EXPECT_EQ(Options(), (std::vector<int>{5, 0, 1, 1, 1}));
     EXPECT_EQ(Sql("SELECT count(*) FROM registry_keys")[0], "4") << "loading made the key";
@@ -33,7 +34,17 @@ TEST_F(StoredValuesTest, TheValuesAreKeptInTheirFormatsAndReadByTheRegistrysRule
             "SoundEffects=4:01000000 G1C6Name0=1:5A006F00EB000000 G1C6Score0=4:2C010000 "
             "G1C6Name4=1:41006E006F006E0079006D006F00750073000000 G1C6Score4=4:00000000 "
             "LastName=1:5A006F00EB000000"});
-    EXPECT_EQ(Options(), (std::vector<int>{7, -2, 0, 1, 1}));
+    // An Exit writes what its copy changed, and keeps what another copy saved meanwhile.
+    GameSettings other;
+    other.Load();
+    settings.Load();
+    settings.Anim = 0;
+    settings.Save();
+    other.SetGameType(other.GetGameType()); // as its first game does
+    other.SoundEffects = 0;
+    other.Save();
+    settings.Save(); // it changed nothing since its own save
+    EXPECT_EQ(Options(), (std::vector<int>{7, -2, 0, 0, 0}));
 
     // Another type or size reads as the default; numbers are kept as read, flags made 0 or 1.
     const std::tuple<const char*, int, const char*, std::vector<int>> planted[] = {
