@@ -2,8 +2,7 @@
 # Reads the game's board over AT-SPI, as a screen reader does, until every cell's name is that of
 # the expected board (rows joined by "/": "." empty, "1" ... "8" a ball) or `patience` seconds pass:
 #   tests/a11y/board-tree.py PICTURE [PATIENCE]
-import sys
-import time
+import sys, time
 
 import pyatspi
 
@@ -29,7 +28,6 @@ def seen():
 wanted, deadline = expected(sys.argv[1]), time.monotonic() + float(sys.argv[2] if len(sys.argv) > 2 else 30)
 while (names := seen()) != wanted and time.monotonic() < deadline:
     time.sleep(0.1)
-if names != wanted:
-    sys.exit("the board's cells say " + "; ".join(n for n, w in zip(names, wanted) if n != w) +
-             " where the game has " + "; ".join(w for n, w in zip(names, wanted) if n != w) if names
-             else "no board in the accessible tree")
+differing = [(n, w) for n, w in zip(names, wanted) if n != w] if names else [("no board", "")]
+if differing:
+    sys.exit(f"the board's cells say, where the game has: {differing}")

@@ -62,52 +62,38 @@ TEST_F(ScreenReaderTest, TheBoardIsATableOfNamedCellsAndTheCursorIsItsFocus) {
     EXPECT_EQ(Name(0, 0), "red ball, row 1, column 1");
     EXPECT_EQ(table.cellAt(0, 8)->tableCellInterface()->columnIndex(), 8);
     EXPECT_EQ(Name(0, 8), "yellow ball, row 1, column 9");
-    EXPECT_EQ(Name(8, 8), "empty, row 9, column 9");
     Said();
     Key(Qt::Key_Home); // with a screen reader, the first key already moves the cursor
     Key(Qt::Key_Right);
     EXPECT_EQ(Said(), QStringList({"empty, row 5, column 1", "empty, row 5, column 2"}));
-    Key(Qt::Key_End);
-    Key(Qt::Key_Return);
-    EXPECT_EQ(Said(), QStringList({"empty, row 5, column 9"})) << "an empty cell is no pick";
     Tap(4, 3);
     EXPECT_EQ(Said(), QStringList({"light blue ball picked"}));
     EXPECT_EQ(Name(4, 3), "light blue ball, selected, row 5, column 4");
     EXPECT_EQ(table.selectedCells(), QList({table.cellAt(4, 3)}));
     Key(Qt::Key_PageUp);
-    Key(Qt::Key_Left);
     Key(Qt::Key_Return);
     const QStringList said = Said();
-    ASSERT_EQ(said.size(), 3);
-    EXPECT_EQ(said.mid(0, 2),
-              QStringList({"yellow ball, row 1, column 9", "empty, row 1, column 8"}));
-    EXPECT_TRUE(said[2].startsWith("light blue ball arrives at row 1, column 8. New balls: "));
-    EXPECT_TRUE(said[2].contains(". Next balls: "));
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_EQ(said[0], "empty, row 1, column 2");
+    EXPECT_TRUE(said[1].startsWith("light blue ball arrives at row 1, column 2. New balls: "));
     EXPECT_EQ(Named(), Draw(Board()));
 }
 
-TEST_F(ScreenReaderTest, WhatHappensIsSaidOnceTheBallsRest) {
-    Open({.SoundEffects = 0});
-    Lay({".2", "2.......3", "1111", "", "", "", "", "", "....1"});
+TEST_F(ScreenReaderTest, WhatHappensIsSaidOnceTheBallsRestUpToTheEndOfTheGame) {
+    Open();
+    Lay({"", "", "1111", "", "", "", "", "", "....1"});
     Said();
-    Tap(1, 8);
-    Tap(0, 0);
-    EXPECT_EQ(Said(), QStringList({"blue ball picked", "No free path there"}));
     Tap(8, 4);
     Tap(2, 4);
     Frame->Tick(MoveTimerId, 5);
     EXPECT_EQ(Said(), QStringList({"light blue ball picked"})) << "the ball is still rolling";
-    Frame->Tick(MoveTimerId);
     Settle();
     EXPECT_EQ(Said(), QStringList({QString("light blue ball arrives at row 3, column 5. Figure "
                                            "removed, %1 points, score %1")
                                        .arg(Board().Score)}));
-    EXPECT_EQ(Named(), Draw(Board()));
-    Key(Qt::Key_S);
     Frame->Context->Settings.SetShowNext(0);
     Key(Qt::Key_N);
-    EXPECT_EQ(Said(), QStringList({QString("Lines, score %1").arg(Board().Score),
-                                   "The next balls are hidden"}));
+    EXPECT_EQ(Said(), QStringList({"The next balls are hidden"}));
     LayAllButTheLastMove();
     Board().Score = 0;
     const auto scores = Answer<HighScoresDialog>(
