@@ -24,6 +24,10 @@ QString BoardWords::Ball(std::int32_t colour) {
                                                           : QString();
 }
 
+QString BoardWords::BallAt(const GameBoard& board, CellPoint cell) {
+    return Ball(board.Cells[static_cast<std::size_t>(cell.Row * board.Columns + cell.Column)]);
+}
+
 QString BoardWords::Place(CellPoint cell) {
     return tr("row %1, column %2").arg(cell.Row + 1).arg(cell.Column + 1);
 }

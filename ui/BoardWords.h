@@ -17,6 +17,8 @@ public:
     static QString Colour(std::int32_t colour);
     // "red ball"; a marked ball is named by its colour.
     static QString Ball(std::int32_t colour);
+    // The ball on the cell.
+    static QString BallAt(const GameBoard& board, CellPoint cell);
     // "row 3, column 5".
     static QString Place(CellPoint cell);
     // What the cell holds and where it lies: "red ball, selected, row 3, column 5".

@@ -26,17 +26,15 @@ std::optional<CellPoint> GameNarrator::Focus() const {
 }
 
 void GameNarrator::NewGame() {
+    // What the old game had still to say is of no use in the new one.
+    Pending.clear();
     ToldScore = 0;
     BoardChanged();
 }
 
 void GameNarrator::Picked() {
     if (QAccessible::isActive()) {
-        const GameBoard& board = *GameBoardOf;
-        const CellPoint cell = board.Selection;
-        Collect(tr("%1 picked")
-                    .arg(BoardWords::Ball(board.Cells[static_cast<std::size_t>(
-                        cell.Row * board.Columns + cell.Column)])));
+        Collect(tr("%1 picked").arg(BoardWords::BallAt(*GameBoardOf, GameBoardOf->Selection)));
     }
 }
 
@@ -48,10 +46,8 @@ void GameNarrator::NoPath() {
 
 void GameNarrator::Arrived(CellPoint target) {
     if (QAccessible::isActive()) {
-        const GameBoard& board = *GameBoardOf;
-        const std::int32_t ball =
-            board.Cells[static_cast<std::size_t>(target.Row * board.Columns + target.Column)];
-        Collect(tr("%1 arrives at %2").arg(BoardWords::Ball(ball), BoardWords::Place(target)));
+        Collect(tr("%1 arrives at %2")
+                    .arg(BoardWords::BallAt(*GameBoardOf, target), BoardWords::Place(target)));
     }
 }
 

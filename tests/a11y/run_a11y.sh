@@ -90,7 +90,8 @@ if [ "$mode" = speech ]; then
 fi
 play
 # Qt joins the accessibility bus in the background; the keys wait for the board to be seen there.
-"$here/board-tree.py" ".......5.///////...1...5" "$patience" || fail "no board on the accessibility bus"
+if [ "$mode" = speech ]; then wait_for "the board" spoken "table with 9 rows"
+else "$here/board-tree.py" ".......5.///////...1...5" "$patience" || fail "no board on the accessibility bus"; fi
 for step in "${steps[@]}"; do
   IFS='|' read -r key english german board <<<"$step"
   said=$([ "$language" = en ] && echo "$english" || echo "$german")
