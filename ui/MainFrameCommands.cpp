@@ -8,6 +8,7 @@
 #include "ui/dialogs/ChampionDialog.h"
 #include "ui/dialogs/HighScoresDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/SaveFailureMessage.h"
 
 void MainFrame::OnCommand(int commandId) {
     // After Exit the window waits, hidden and without its context, for the event loop to end.
@@ -76,12 +77,12 @@ void MainFrame::OnOptions() {
 }
 
 void MainFrame::OnHighScores() {
-    HighScoresDialog dialog(*Context);
+    HighScoresDialog dialog(*Context, this);
     RunModal(dialog);
 }
 
 void MainFrame::OnAbout() {
-    AboutDialog dialog;
+    AboutDialog dialog(this);
     RunModal(dialog);
 }
 
@@ -90,8 +91,9 @@ void MainFrame::OnHelp() {
 }
 
 void MainFrame::OnExit() {
-    Context->Settings.Save();
+    const Registry::Status saved = Context->Settings.Save();
     Timers.KillAll();
+    SaveFailureMessage::ShowIfFailed(SaveFailureMessage::OptionsLost, saved, this);
     Context.reset();
     // Keys still queued must not reach the board through the cursor.
     Picture->removeEventFilter(&Cursor);
@@ -111,7 +113,7 @@ void MainFrame::OnGameOver() {
     Narrator->GameOver();
     PlaySoundEffect(GameOverSound);
     EnterNewChampion();
-    HighScoresDialog scores(*Context);
+    HighScoresDialog scores(*Context, this);
     RunModal(scores);
 }
 
@@ -120,7 +122,7 @@ void MainFrame::EnterNewChampion() {
     if (table.FindRank(static_cast<std::uint32_t>(Board->Score)) >= HighScoreTable::EntryCount) {
         return;
     }
-    ChampionDialog champion;
+    ChampionDialog champion(this);
     champion.PlayerName = table.LastName;
     if (RunModal(champion) != QDialog::Accepted) {
         return;
@@ -129,7 +131,8 @@ void MainFrame::EnterNewChampion() {
     // The timers run on while the name is typed: the new balls that filled the board may have
     // completed a figure since, raising the score. Another copy of the game may have stored a
     // champion meanwhile, so the entry goes into the table as it is stored now.
-    const int row =
+    const HighScoreTable::StoredEntry stored =
         table.StoreChampion(static_cast<std::uint32_t>(Board->Score), champion.PlayerName);
-    Context->NewScoreRow = row < HighScoreTable::EntryCount ? row : -1;
+    Context->NewScoreRow = stored.Row < HighScoreTable::EntryCount ? stored.Row : -1;
+    SaveFailureMessage::ShowIfFailed(SaveFailureMessage::HighScoreLost, stored.Status, this);
 }

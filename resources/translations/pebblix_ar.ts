@@ -237,8 +237,8 @@
         <translation>النقاط</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>مجهول</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>لم يعد هذا السجل في الجدول؛ لم يُحفظ الاسم.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>المؤثرات الصوتية</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>لم تعد هناك مساحة فارغة على القرص.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>الملف أو مجلده محمي من الكتابة.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>برنامج آخر يستخدم الملف.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>تعذّرت كتابة الملف.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>لم تُحفظ النتيجة القياسية.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>لم يُحفظ الاسم.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>لم تُحفظ الخيارات.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>الملف: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>مجهول</translation>
     </message>
 </context>
 <context>

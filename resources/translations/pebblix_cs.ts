@@ -237,8 +237,8 @@
         <translation>Skóre</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anonym</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>Záznam už v tabulce není; jméno nebylo uloženo.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Zvukové efekty</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Na disku už není žádné volné místo.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Do souboru nebo jeho složky nelze zapisovat.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Soubor používá jiný program.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Soubor se nepodařilo zapsat.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Rekord nebyl uložen.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Jméno nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Možnosti nebyly uloženy.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Soubor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
     </message>
 </context>
 <context>

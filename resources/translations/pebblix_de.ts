@@ -237,8 +237,8 @@
         <translation>Punkte</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anonym</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>Der Eintrag steht nicht mehr in der Bestenliste; der Name wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Soundeffekte</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Auf dem Datenträger ist kein Platz mehr frei.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Die Datei oder ihr Ordner ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Ein anderes Programm verwendet die Datei.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Der Rekord wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Der Name wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Die Optionen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Datei: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
     </message>
 </context>
 <context>

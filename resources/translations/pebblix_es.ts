@@ -237,8 +237,8 @@
         <translation>Puntos</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anónimo</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>La entrada ya no está en la tabla; el nombre no se ha guardado.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Efectos de sonido</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>No queda espacio libre en el disco.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>El archivo o su carpeta están protegidos contra escritura.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Otro programa está usando el archivo.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>El récord no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>El nombre no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Las opciones no se han guardado.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anónimo</translation>
     </message>
 </context>
 <context>

@@ -237,8 +237,8 @@
         <translation>Score</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anonyme</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>L’entrée n’est plus dans le tableau&#xa0;; le nom n’a pas été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Effets sonores</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Il n’y a plus de place sur le disque.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Le fichier ou son dossier est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Un autre programme utilise le fichier.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Le meilleur score n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Le nom n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Les options n’ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Fichier&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonyme</translation>
     </message>
 </context>
 <context>

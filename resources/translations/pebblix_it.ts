@@ -237,8 +237,8 @@
         <translation>Punti</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anonimo</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>La voce non è più in classifica; il nome non è stato salvato.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Effetti sonori</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Non c’è più spazio sul disco.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Il file o la sua cartella sono protetti da scrittura.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Un altro programma sta usando il file.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Impossibile scrivere il file.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Il record non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Il nome non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Le opzioni non sono state salvate.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonimo</translation>
     </message>
 </context>
 <context>

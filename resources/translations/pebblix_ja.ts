@@ -237,8 +237,8 @@
         <translation>スコア</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>名無し</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>この記録はもう表にありません。名前は保存されませんでした。</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>効果音</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>ディスクに空き容量がありません。</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>ファイルまたはそのフォルダーは書き込み禁止です。</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>別のプログラムがファイルを使用中です。</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>ファイルに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>ハイスコアは保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>名前は保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>オプションは保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>ファイル: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>名無し</translation>
     </message>
 </context>
 <context>

@@ -237,8 +237,8 @@
         <translation>Score</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anoniem</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>De vermelding staat niet meer in de lijst; de naam is niet opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Geluidseffecten</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Er is geen ruimte meer vrij op de schijf.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Het bestand of de map ervan is tegen schrijven beveiligd.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Een ander programma gebruikt het bestand.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Het bestand kon niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>De topscore is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>De naam is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>De opties zijn niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Bestand: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anoniem</translation>
     </message>
 </context>
 <context>

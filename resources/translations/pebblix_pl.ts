@@ -237,8 +237,8 @@
         <translation>Wynik</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anonim</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>Tego wpisu nie ma już w tabeli; imię nie zostało zapisane.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Efekty dźwiękowe</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Na dysku nie ma już wolnego miejsca.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Plik lub jego folder jest chroniony przed zapisem.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Inny program używa tego pliku.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Nie udało się zapisać pliku.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Rekord nie został zapisany.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Imię nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Opcje nie zostały zapisane.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Plik: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonim</translation>
     </message>
 </context>
 <context>

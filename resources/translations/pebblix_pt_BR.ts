@@ -237,8 +237,8 @@
         <translation>Pontos</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anônimo</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>A entrada não está mais na tabela; o nome não foi salvo.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Efeitos sonoros</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Não há mais espaço livre no disco.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>O arquivo ou a pasta dele está protegido contra gravação.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Outro programa está usando o arquivo.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Não foi possível gravar o arquivo.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>O recorde não foi salvo.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>O nome não foi salvo.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>As opções não foram salvas.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Arquivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anônimo</translation>
     </message>
 </context>
 <context>

@@ -237,8 +237,8 @@
         <translation>Очки</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Аноним</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>Этой записи больше нет в таблице; имя не сохранено.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Звуковые эффекты</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>На диске не осталось свободного места.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Файл или его папка защищены от записи.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Файл используется другой программой.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Не удалось записать файл.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Рекорд не сохранён.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Имя не сохранено.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Настройки не сохранены.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Файл: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Аноним</translation>
     </message>
 </context>
 <context>

@@ -237,8 +237,8 @@
         <translation>Очки</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Анонім</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>Цього запису вже немає в таблиці; ім’я не збережено.</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>Звукові ефекти</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>На диску не залишилося вільного місця.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Файл або його тека захищені від запису.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Файл використовує інша програма.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Не вдалося записати файл.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Рекорд не збережено.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Ім’я не збережено.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Налаштування не збережено.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Файл: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Анонім</translation>
     </message>
 </context>
 <context>

@@ -237,8 +237,8 @@
         <translation>得分</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>匿名</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>该记录已不在榜上，名字未保存。</translation>
     </message>
 </context>
 <context>
@@ -297,6 +297,48 @@
     <message>
         <source>Sound Effects</source>
         <translation>音效</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>磁盘上已没有剩余空间。</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>文件或其所在文件夹受写保护。</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>另一个程序正在使用该文件。</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>无法写入文件。</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>高分未保存。</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>名字未保存。</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>选项未保存。</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>匿名</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ namespace {
 QString Translated(const QString& text) {
     for (const char* context :
          {"StringTable", "WindowCommandBar", "MainFrame", "AboutDialog", "ChampionDialog",
-          "HighScoresDialog", "OptionsDialog", "QPlatformTheme"})
+          "HighScoresDialog", "OptionsDialog", "ShownName", "QPlatformTheme"})
         if (QCoreApplication::translate(context, qPrintable(text)) != text)
             return QCoreApplication::translate(context, qPrintable(text));
     return text;
