@@ -16,7 +16,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei # Latin, Cyrillic, Arabic; Chinese and Japanese
   xvfb xdotool libxcb1-dev libxcb-damage0-dev
-  orca at-spi2-core python3-pyatspi dbus-x11 # the screen-reader tests: what Orca speaks
+  orca at-spi2-core python3-pyatspi # the screen-reader tests: what Orca speaks, the board over AT-SPI
   dpkg-dev desktop-file-utils appstream groff-base lintian # the package and its checkers
   debootstrap # tools/measure-install.sh
 )
