@@ -110,6 +110,7 @@ void MainFrame::OnGameOver() {
         return;
     }
     Context->NewScoreRow = -1;
+    Narrator->GameOver();
     PlaySoundEffect(GameOverSound);
     EnterNewChampion();
     HighScoresDialog scores(*Context, this);

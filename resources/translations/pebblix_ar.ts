@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>اللوحة</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>العمود %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>الصف %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>أزرق فاتح</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>أصفر</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>بنفسجي</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>بني</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>كرة زرقاء فاتحة</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>كرة صفراء</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>كرة زرقاء</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>كرة حمراء</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>كرة خضراء</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>كرة وردية</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>كرة بنفسجية</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>كرة بنية</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>الصف %1، العمود %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>فارغة، %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1، محددة، %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -91,6 +186,49 @@
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>تعذّر عرض اللعبة: لا يمكن فتح الشاشة «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>تم اختيار %1</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>لا يوجد طريق حر إلى هناك</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>وصلت %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>أزيل الشكل، %1 نقاط، المجموع %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 في %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>كرات جديدة: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>انتهت اللعبة، المجموع %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1، المجموع %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>الكرات التالية مخفية</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>الكرات التالية: %1</translation>
     </message>
 </context>
 <context>
@@ -314,6 +452,10 @@
     <message>
         <source>Game</source>
         <translation>اللعبة</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>مزيد من الأزرار</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Hrací plocha</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>sloupec %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>řádek %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>světle modrá</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>žlutá</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>modrá</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>červená</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zelená</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>růžová</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>fialová</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>hnědá</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>světle modrá kulička</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>žlutá kulička</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>modrá kulička</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>červená kulička</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>zelená kulička</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>růžová kulička</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>fialová kulička</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>hnědá kulička</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>řádek %1, sloupec %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>prázdné, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, vybraná, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -91,6 +186,49 @@
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Hru nelze zobrazit: displej „%1“ nelze otevřít.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 vybrána</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Tam nevede volná cesta</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 dorazila na %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Obrazec odstraněn, bodů: %1, skóre %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 na %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nové kuličky: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Konec hry, skóre %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, skóre %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Další kuličky jsou skryté</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Další kuličky: %1</translation>
     </message>
 </context>
 <context>
@@ -314,6 +452,10 @@
     <message>
         <source>Game</source>
         <translation>Hra</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Další tlačítka</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>hellblau</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>lila</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>braun</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>hellblaue Kugel</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>gelbe Kugel</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>blaue Kugel</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>rote Kugel</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>grüne Kugel</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>rosa Kugel</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>lila Kugel</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>braune Kugel</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>leer, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, ausgewählt, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@ Reihe Kugeln einer Farbe auf, um Punkte zu machen.</translation>
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Keine Anzeige für das Spiel: „%1“ lässt sich nicht öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 aufgenommen</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Dorthin ist kein Weg frei</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 erreicht %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figur entfernt, %1 Punkte, Punktestand %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Neue Kugeln: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Spiel vorbei, Punktestand %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, Punktestand %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Die nächsten Kugeln sind verborgen</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Nächste Kugeln: %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@ Reihe Kugeln einer Farbe auf, um Punkte zu machen.</translation>
     <message>
         <source>Game</source>
         <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Weitere Schaltflächen</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>celeste</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarilla</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>roja</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morada</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrón</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>bola celeste</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>bola amarilla</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>bola azul</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>bola roja</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>bola verde</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>bola rosa</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>bola morada</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>bola marrón</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>vacía, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, elegida, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@ alinea bolas del mismo color para puntuar.</translation>
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>No se puede mostrar el juego: no se puede abrir la pantalla «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 elegida</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>No hay camino libre hasta allí</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 llega a %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figura eliminada, %1 puntos, puntuación %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Bolas nuevas: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Fin de la partida, puntuación %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, puntuación %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Las próximas bolas están ocultas</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Próximas bolas: %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@ alinea bolas del mismo color para puntuar.</translation>
     <message>
         <source>Game</source>
         <translation>Juego</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Más botones</translation>
     </message>
 </context>
 </TS>

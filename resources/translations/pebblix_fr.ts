@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>bleu clair</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marron</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>bille bleu clair</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>bille jaune</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>bille bleue</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>bille rouge</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>bille verte</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>bille rose</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>bille violette</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>bille marron</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>vide, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, choisie, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@ alignez des billes d’une même couleur pour marquer des points.</translation>
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Impossible d’afficher le jeu&#xa0;: l’écran «&#xa0;%1&#xa0;» ne peut pas être ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 choisie</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Aucun chemin libre jusque-là</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 arrive en %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figure retirée, %1 points, score %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nouvelles billes : %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Partie terminée, score %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, score %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Les prochaines billes sont masquées</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Prochaines billes : %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@ alignez des billes d’une même couleur pour marquer des points.</translation>
     <message>
         <source>Game</source>
         <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Autres boutons</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabellone</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>azzurro</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>viola</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrone</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>pallina azzurra</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>pallina gialla</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>pallina blu</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>pallina rossa</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>pallina verde</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>pallina rosa</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>pallina viola</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>pallina marrone</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>vuota, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, scelta, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@ allinea palline dello stesso colore per fare punti.</translation>
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Impossibile mostrare il gioco: non si riesce ad aprire lo schermo «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 scelta</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Nessun percorso libero fin lì</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 arriva in %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figura rimossa, %1 punti, punteggio %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nuove palline: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Partita finita, punteggio %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, punteggio %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Le prossime palline sono nascoste</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Prossime palline: %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@ allinea palline dello stesso colore per fare punti.</translation>
     <message>
         <source>Game</source>
         <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Altri pulsanti</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>%1 列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>水色</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>ピンク</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>茶色</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>水色のボール</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>黄色のボール</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>青のボール</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>赤のボール</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>緑のボール</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>ピンクのボール</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>紫のボール</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>茶色のボール</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>%1 行 %2 列</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>空き、%1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1、選択中、%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -91,6 +186,49 @@
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>ゲームを表示できません：ディスプレイ「%1」を開けません。</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1を選択</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>そこへ行ける道がありません</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1が%2に到着</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>図形を消去、%1 点、スコア %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>新しいボール: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>ゲームオーバー、スコア %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1、スコア %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>次のボールは非表示です</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>次のボール: %1</translation>
     </message>
 </context>
 <context>
@@ -314,6 +452,10 @@
     <message>
         <source>Game</source>
         <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>その他のボタン</translation>
     </message>
 </context>
 </TS>

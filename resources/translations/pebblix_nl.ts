@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Speelbord</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolom %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>lichtblauw</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>roze</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>paars</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>bruin</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>lichtblauwe bal</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>gele bal</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>blauwe bal</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>rode bal</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>groene bal</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>roze bal</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>paarse bal</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>bruine bal</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>leeg, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, gekozen, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@ zet ballen van één kleur op een rij om te scoren.</translation>
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Kan het spel niet tonen: beeldscherm ‘%1’ kan niet worden geopend.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 gekozen</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Geen vrije weg daarheen</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 komt aan op %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figuur verwijderd, %1 punten, score %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 op %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nieuwe ballen: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Spel voorbij, score %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, score %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>De volgende ballen zijn verborgen</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Volgende ballen: %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@ zet ballen van één kleur op een rij om te scoren.</translation>
     <message>
         <source>Game</source>
         <translation>Spel</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Meer knoppen</translation>
     </message>
 </context>
 </TS>

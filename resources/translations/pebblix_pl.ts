@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolumna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>wiersz %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>jasnoniebieska</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>żółta</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>niebieska</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>czerwona</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zielona</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>różowa</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>fioletowa</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>brązowa</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>jasnoniebieska kulka</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>żółta kulka</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>niebieska kulka</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>czerwona kulka</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>zielona kulka</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>różowa kulka</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>fioletowa kulka</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>brązowa kulka</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>wiersz %1, kolumna %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>puste, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, wybrana, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@ układaj kulki jednego koloru, aby zdobywać punkty.</translation>
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Nie można wyświetlić gry: nie można otworzyć ekranu „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 wybrana</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Brak wolnej drogi do tego pola</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 dotarła do pola: %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figura usunięta, punkty: %1, wynik %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 na polu: %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nowe kulki: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Koniec gry, wynik %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, wynik %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Następne kulki są ukryte</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Następne kulki: %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@ układaj kulki jednego koloru, aby zdobywać punkty.</translation>
     <message>
         <source>Game</source>
         <translation>Gra</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Więcej przycisków</translation>
     </message>
 </context>
 </TS>

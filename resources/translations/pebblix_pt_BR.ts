@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>coluna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>linha %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>azul-claro</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarelo</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>vermelho</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>roxo</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrom</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>bola azul-clara</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>bola amarela</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>bola azul</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>bola vermelha</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>bola verde</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>bola rosa</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>bola roxa</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>bola marrom</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>vazia, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, escolhida, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@ alinhe bolas da mesma cor para marcar pontos.</translation>
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Não é possível mostrar o jogo: não é possível abrir a tela “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 escolhida</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Não há caminho livre até lá</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 chega a %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figura removida, %1 pontos, placar %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Novas bolas: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Fim de jogo, placar %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, placar %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>As próximas bolas estão ocultas</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Próximas bolas: %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@ alinhe bolas da mesma cor para marcar pontos.</translation>
     <message>
         <source>Game</source>
         <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Mais botões</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Игровое поле</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>столбец %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>строка %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>голубой</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>жёлтый</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>синий</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>красный</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>зелёный</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>розовый</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>фиолетовый</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>коричневый</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>голубой шарик</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>жёлтый шарик</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>синий шарик</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>красный шарик</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>зелёный шарик</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>розовый шарик</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>фиолетовый шарик</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>коричневый шарик</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>строка %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>пусто, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, выбран, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Не удаётся показать игру: дисплей «%1» не открывается.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 выбран</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Туда нет свободного пути</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 прибыл в клетку: %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Фигура убрана, очков: %1, счёт %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Новые шарики: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Игра окончена, счёт %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, счёт %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Следующие шарики скрыты</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Следующие шарики: %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@
     <message>
         <source>Game</source>
         <translation>Игра</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Другие кнопки</translation>
     </message>
 </context>
 </TS>

@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Ігрове поле</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>стовпець %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>рядок %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>блакитна</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>жовта</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>синя</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>червона</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>зелена</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>рожева</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>фіолетова</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>коричнева</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>блакитна кулька</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>жовта кулька</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>синя кулька</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>червона кулька</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>зелена кулька</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>рожева кулька</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>фіолетова кулька</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>коричнева кулька</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>рядок %1, стовпець %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>порожньо, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, вибрана, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -92,6 +187,49 @@
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>Не вдається показати гру: дисплей «%1» не відкривається.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 вибрана</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Туди немає вільного шляху</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 прибула в клітинку: %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Фігуру прибрано, очок: %1, рахунок %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Нові кульки: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Гру закінчено, рахунок %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, рахунок %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Наступні кульки приховано</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Наступні кульки: %1</translation>
     </message>
 </context>
 <context>
@@ -315,6 +453,10 @@
     <message>
         <source>Game</source>
         <translation>Гра</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Інші кнопки</translation>
     </message>
 </context>
 </TS>

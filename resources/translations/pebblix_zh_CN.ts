@@ -28,6 +28,101 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>棋盘</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>浅蓝</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>黄</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>蓝</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>红</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>绿</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>粉红</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>棕</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>浅蓝色球</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>黄色球</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>蓝色球</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>红色球</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>绿色球</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>粉红色球</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>紫色球</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>棕色球</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>第 %1 行，第 %2 列</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>空，%1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1，已选中，%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
+    </message>
+</context>
+<context>
     <name>ChampionDialog</name>
     <message>
         <source>High Score</source>
@@ -91,6 +186,49 @@
     <message>
         <source>Cannot show the game: the display %1 cannot be opened.</source>
         <translation>无法显示游戏：无法打开显示器“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>已选中%1</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>没有通往那里的空闲路径</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1到达%2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>图形已消除，得 %1 分，总分 %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1在%2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>新球：%1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>游戏结束，总分 %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1，总分 %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>下一组球已隐藏</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>下一组球：%1</translation>
     </message>
 </context>
 <context>
@@ -314,6 +452,10 @@
     <message>
         <source>Game</source>
         <translation>游戏</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>更多按钮</translation>
     </message>
 </context>
 </TS>
