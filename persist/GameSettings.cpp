@@ -2,54 +2,45 @@
 
 #include "persist/RegistryRules.h"
 
-#include <string_view>
-
 namespace {
 
-// The names of the five values under the game's key.
-constexpr std::u16string_view ColorsValue = u"Colors";
-constexpr std::u16string_view GameTypeValue = u"GameType";
-constexpr std::u16string_view ShowNextValue = u"ShowNext";
-constexpr std::u16string_view AnimValue = u"Anim";
-constexpr std::u16string_view SoundEffectsValue = u"SoundEffects";
-
-std::uint8_t ReadSwitch(Registry::Key& key, std::u16string_view name) {
-    return ReadNumberValue(key, name, GameSettings::DefaultSwitch) != 0 ? 1 : 0;
+void ReadOption(Registry::Key& key, const GameOption& option, OptionValues& values) {
+    option.Set(values, static_cast<std::int32_t>(ReadNumberValue(
+                           key, option.Name, static_cast<std::uint32_t>(option.Default))));
 }
 
 } // namespace
 
-GameSettings::GameSettings()
-    : Anim(DefaultSwitch)
-    , SoundEffects(DefaultSwitch)
-    , ShowNext(DefaultSwitch)
-    , GameType(DefaultGameType)
-    , Colors(DefaultColors) {}
+GameSettings::GameSettings() {
+    for (const GameOption* option : GameOptions)
+        option->Set(*this, option->Default);
+}
 
 GameSettings::~GameSettings() = default;
 
 bool GameSettings::Load() {
     Colors = ColorsWithoutKey;
-    GameType = DefaultGameType;
+    GameType = GameTypeWithoutKey;
+    Kept.reset();
     return ReadAppKey([this](Registry::Key& key) {
-        Colors = static_cast<std::int32_t>(
-            ReadNumberValue(key, ColorsValue, static_cast<std::uint32_t>(DefaultColors)));
-        GameType = static_cast<std::int16_t>(static_cast<std::uint16_t>(
-            ReadNumberValue(key, GameTypeValue, static_cast<std::uint32_t>(DefaultGameType)) &
-            0xffffU));
-        ShowNext = ReadSwitch(key, ShowNextValue);
-        Anim = ReadSwitch(key, AnimValue);
-        SoundEffects = ReadSwitch(key, SoundEffectsValue);
+        for (const GameOption* option : GameOptions)
+            ReadOption(key, *option, *this);
+        Kept = *this;
     });
 }
 
 Registry::Status GameSettings::Save() {
-    return WriteAppKey([this](Registry::Key& key) {
-        WriteNumberValue(key, ColorsValue, static_cast<std::uint32_t>(Colors));
-        WriteNumberValue(key, GameTypeValue,
-                         static_cast<std::uint32_t>(static_cast<std::int32_t>(GameType)));
-        WriteNumberValue(key, ShowNextValue, ShowNext);
-        WriteNumberValue(key, AnimValue, Anim);
-        WriteNumberValue(key, SoundEffectsValue, SoundEffects);
+    OptionValues saved = *this;
+    const Registry::Status status = WriteAppKey([&](Registry::Key& key) {
+        for (const GameOption* option : GameOptions) {
+            if (Kept && option->Get(*Kept) == option->Get(saved))
+                ReadOption(key, *option, saved);
+            WriteNumberValue(key, option->Name, static_cast<std::uint32_t>(option->Get(saved)));
+        }
     });
+    if (status == Registry::Success) {
+        static_cast<OptionValues&>(*this) = saved;
+        Kept = saved;
+    }
+    return status;
 }

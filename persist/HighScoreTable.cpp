@@ -62,25 +62,42 @@ void HighScoreTable::SaveTo(Registry::Key& key) const {
     WriteStringValue(key, LastNameValue, LastName);
 }
 
-int HighScoreTable::StoreChampion(std::uint32_t score, const std::u16string& name) {
-    int index = EntryCount;
-    WriteAppKey([&](Registry::Key& key) {
+HighScoreTable::StoredEntry HighScoreTable::StoreChampion(std::uint32_t score,
+                                                          const std::u16string& name) {
+    StoredEntry stored;
+    stored.Status = WriteAppKey([&](Registry::Key& key) {
         LoadFrom(key);
-        const int rank = FindRank(score);
+        stored.Row = FindRank(score);
         Insert(score, name);
         SetLastName(name);
         SaveTo(key);
-        index = rank;
     });
-    return index;
+    if (stored.Status != Registry::Success)
+        stored.Row = EntryCount;
+    return stored;
 }
 
-void HighScoreTable::StoreName(int index, const std::u16string& name) {
-    const int at = std::clamp(index, 0, EntryCount - 1);
-    WriteAppKey([&](Registry::Key& key) {
-        WriteStringValue(key, NameValue(GameType, ColorCount, at), name);
-        Entries[at].Name = name;
+HighScoreTable::StoredEntry HighScoreTable::StoreName(int index, const std::u16string& name) {
+    const HighScoreEntry shown = GetEntry(index);
+    const auto same = [&shown](const HighScoreEntry& entry) {
+        return entry.Score == shown.Score && entry.Name == shown.Name;
+    };
+    // Of equal entries, the one shown as the n-th stays the n-th: a new one goes below them.
+    const auto equalsAbove = std::count_if(Entries, &GetEntry(index), same);
+    StoredEntry stored;
+    stored.Status = WriteAppKey([&](Registry::Key& key) {
+        LoadFrom(key);
+        for (int i = 0, equals = 0; i < EntryCount && stored.Row == EntryCount; ++i)
+            if (same(Entries[i]) && equals++ == equalsAbove)
+                stored.Row = i;
+        if (stored.Row < EntryCount) {
+            WriteStringValue(key, NameValue(GameType, ColorCount, stored.Row), name);
+            Entries[stored.Row].Name = name;
+        }
     });
+    if (stored.Status != Registry::Success)
+        stored.Row = EntryCount;
+    return stored;
 }
 
 HighScoreEntry& HighScoreTable::GetEntry(int index) {

@@ -6,13 +6,11 @@
 // Names are std::u16string: UTF-16 code units, kept exactly (Qt converts with
 // QString::fromStdU16String and QString::toStdU16String).
 
+#include "platform/Registry.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-namespace Registry {
-class Key;
-}
 
 struct HighScoreEntry {
     std::u16string Name;
@@ -55,14 +53,22 @@ public:
     // Sets LastName, in memory only.
     void SetLastName(const std::u16string& name);
 
+    // Where a stored entry now lies, and whether its save landed.
+    struct StoredEntry {
+        int Row = EntryCount; // 0 to 4; EntryCount when the entry is not stored
+        Registry::Status Status = Registry::Success;
+    };
+
     // Loads the table as it is stored now, Inserts the entry, sets LastName and Saves, all in one
     // transaction, so that an entry another running copy of the game stored meanwhile survives.
-    // Returns the index the entry took; 5 when it no longer qualifies or nothing could be stored.
-    int StoreChampion(std::uint32_t score, const std::u16string& name);
+    // Row is EntryCount when the score no longer qualifies or the save did not land.
+    StoredEntry StoreChampion(std::uint32_t score, const std::u16string& name);
 
-    // Writes only the name of the entry at `index` (0 to 4), in one transaction, so that the rest
-    // of the table stays as another running copy of the game may have stored it meanwhile.
-    void StoreName(int index, const std::u16string& name);
+    // Names the entry this table holds at `index` (0 to 4) where it is stored now, in one
+    // transaction: another running copy of the game may have moved it down since this table was
+    // loaded, or out of the table, and then nothing is written (Row EntryCount). The rest of the
+    // table stays as stored. After a save that landed, this table holds what is stored.
+    StoredEntry StoreName(int index, const std::u16string& name);
 
     std::u16string LastName; // the name the last champion typed; shared by all tables
     std::int32_t ColorCount;

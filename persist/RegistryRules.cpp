@@ -79,9 +79,6 @@ std::u16string ReadStringValue(Registry::Key& key, std::u16string_view name,
             break;
         text.push_back(unit);
     }
-    // 4096 units without a terminator: a save would add one and no longer fit the buffer.
-    if (text.size() == buffer.size() / 2)
-        return std::u16string(fallback);
     return text;
 }
 

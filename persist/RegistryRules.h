@@ -35,8 +35,8 @@ void WriteNumberValue(Registry::Key& key, std::u16string_view name, std::uint32_
 
 // Reads through a buffer of 8192 bytes: the text when the value exists, fits the buffer and is of
 // type 1, else `fallback`, so a text of more than 4095 characters plus terminator reads as
-// `fallback`; so do 8192 bytes without a zero. The text ends at its first zero, or where the data
-// ends (an odd last byte dropped).
+// `fallback`. The text ends at its first zero, or where the data ends (an odd last byte dropped):
+// 8192 bytes without a zero read as 4096 characters, which a save makes too long to read back.
 std::u16string ReadStringValue(Registry::Key& key, std::u16string_view name,
                                std::u16string_view fallback);
 

@@ -3,8 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
-#include <QUrl>
+#include <QStandardPaths>
 
 namespace {
 
@@ -13,6 +14,9 @@ constexpr char HelpPageName[] = "pbxhelp.htm";
 constexpr char TranslatedHelpPageName[] = "pbxhelp.%1.htm";
 constexpr char InstalledHelpFolder[] = "../share/pebblix/help";
 constexpr char ContentsAnchor[] = "Main_Contents";
+constexpr char SocketName[] = "pebblix-help";
+// A viewer that listens answers at once; this only bounds the wait for one that is stuck.
+constexpr int ViewerAnswerMilliseconds = 500;
 
 } // namespace
 
@@ -45,6 +49,21 @@ HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QSt
              page.toString(QUrl::FullyEncoded)}};
 }
 
+QString HelpViewerSocketName() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+        .filePath(QString::fromLatin1(SocketName));
+}
+
+bool ShowInRunningHelpViewer(const QUrl& page, const QString& socketName) {
+    QLocalSocket viewer;
+    viewer.connectToServer(socketName);
+    if (!viewer.waitForConnected(ViewerAnswerMilliseconds)) {
+        return false;
+    }
+    viewer.write(page.toEncoded() + '\n');
+    return viewer.waitForBytesWritten(ViewerAnswerMilliseconds);
+}
+
 void LaunchHelp() {
     // The default locale is the language the program speaks.
     const QString page = FindHelpPage(QCoreApplication::applicationDirPath(), QLocale());
@@ -53,5 +72,7 @@ void LaunchHelp() {
     }
     const HelpViewerCommand command =
         ComposeHelpViewerCommand(QCoreApplication::applicationFilePath(), page);
-    QProcess::startDetached(command.Program, command.Arguments);
+    if (!ShowInRunningHelpViewer(QUrl(command.Arguments.constLast()))) {
+        QProcess::startDetached(command.Program, command.Arguments);
+    }
 }

@@ -1,15 +1,14 @@
 #include "platform/Registry.h"
 
+#include "platform/RegistryCheck.h"
+#include "platform/RegistryCreation.h"
+#include "platform/RegistrySql.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <new>
-#include <pwd.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,148 +17,6 @@
 
 namespace Registry {
 namespace {
-
-// NOCASE is built into every SQLite, so the sqlite3 shell can still query the file.
-constexpr const char* SchemaSql = "CREATE TABLE IF NOT EXISTS registry_keys("
-                                  "  key TEXT NOT NULL COLLATE NOCASE PRIMARY KEY);"
-                                  "CREATE TABLE IF NOT EXISTS registry_values("
-                                  "  key TEXT NOT NULL COLLATE NOCASE,"
-                                  "  name TEXT NOT NULL COLLATE NOCASE,"
-                                  "  type INTEGER NOT NULL,"
-                                  "  data BLOB,"
-                                  "  PRIMARY KEY (key, name));";
-constexpr const char* InsertKeySql = "INSERT OR IGNORE INTO registry_keys(key) VALUES (?1)";
-constexpr const char* FindKeySql = "SELECT 1 FROM registry_keys WHERE key = ?1";
-constexpr const char* QueryValueSql =
-    "SELECT type, data FROM registry_values WHERE key = ?1 AND name = ?2";
-// Views and triggers run SQL of another program's choosing, which need never end.
-constexpr const char* ForeignCodeSql =
-    "SELECT count(*) FROM sqlite_schema WHERE lower(CASE type WHEN 'view' THEN name"
-    " WHEN 'trigger' THEN tbl_name END) IN ('registry_keys', 'registry_values')";
-constexpr const char* TypeDeclarationSql =
-    "SELECT type FROM pragma_table_info('registry_values') WHERE lower(name) = 'type'";
-constexpr const char* SetValueSql =
-    "INSERT INTO registry_values(key, name, type, data) VALUES (?1, ?2, ?3, ?4)"
-    " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data";
-
-Status FromSqlite(int rc) {
-    switch (rc & 0xff) {
-    case SQLITE_OK:
-    case SQLITE_ROW:
-    case SQLITE_DONE:
-        return Success;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return Busy;
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-    case SQLITE_FORMAT:
-    case SQLITE_SCHEMA:
-        return BadDatabase;
-    case SQLITE_READONLY:
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return AccessDenied;
-    case SQLITE_NOMEM:
-        return OutOfMemory;
-    case SQLITE_FULL:
-        return DiskFull;
-    case SQLITE_CANTOPEN:
-        return CantOpen;
-    case SQLITE_TOOBIG:
-    case SQLITE_RANGE:
-    case SQLITE_MISUSE:
-    case SQLITE_MISMATCH:
-        return InvalidParameter;
-    default:
-        return IoFailed;
-    }
-}
-
-Status FromErrno(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return AccessDenied;
-    case ENOSPC:
-    case EDQUOT:
-        return DiskFull;
-    case ENOMEM:
-        return OutOfMemory;
-    case ENOENT:
-    case ENOTDIR:
-    case ELOOP:
-    case ENAMETOOLONG:
-        return CantOpen;
-    default:
-        return IoFailed;
-    }
-}
-
-// SQLite's affinity rules: a type column declared as text or real stores our type numbers as
-// texts or reals, which read back as no type at all.
-bool KeepsNumbers(std::string declared) {
-    std::transform(declared.begin(), declared.end(), declared.begin(),
-                   [](unsigned char c) { return std::toupper(c); });
-    auto has = [&declared](const char* part) { return declared.find(part) != std::string::npos; };
-    const bool real = !has("BLOB") && (has("REAL") || has("FLOA") || has("DOUB"));
-    return has("INT") || !(has("CHAR") || has("CLOB") || has("TEXT") || real);
-}
-
-// A failure to read a file that opened: short of a busy lock or a lack of memory, the file is no
-// sound database.
-Status ReadFailure(int rc) {
-    Status status = FromSqlite(rc);
-    return status == Busy || status == OutOfMemory ? status : BadDatabase;
-}
-
-class Statement {
-public:
-    Statement() = default;
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-    ~Statement() { sqlite3_finalize(Handle); }
-
-    int Prepare(sqlite3* db, const char* sql) {
-        sqlite3_finalize(Handle);
-        Handle = nullptr;
-        return sqlite3_prepare_v2(db, sql, -1, &Handle, nullptr);
-    }
-    sqlite3_stmt* Get() const { return Handle; }
-    sqlite3_stmt* Release() { return std::exchange(Handle, nullptr); }
-
-private:
-    sqlite3_stmt* Handle = nullptr;
-};
-
-int Exec(sqlite3* db, const char* sql) {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-}
-
-void RollBackIfOpen(sqlite3* db) {
-    if (!sqlite3_get_autocommit(db))
-        Exec(db, "ROLLBACK");
-}
-
-// The first column of the first row, as text.
-int QueryText(sqlite3* db, const char* sql, std::string& value) {
-    Statement statement;
-    int rc = statement.Prepare(db, sql);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_step(statement.Get());
-    if (rc != SQLITE_ROW)
-        return rc == SQLITE_DONE ? SQLITE_CORRUPT : rc;
-    const unsigned char* text = sqlite3_column_text(statement.Get(), 0);
-    value = text ? reinterpret_cast<const char*>(text) : "";
-    return SQLITE_OK;
-}
-
-int BindText16(sqlite3_stmt* statement, int index, std::u16string_view text) {
-    static const char16_t empty[1] = {0}; // a null pointer would bind NULL, not ""
-    return sqlite3_bind_text16(statement, index, text.empty() ? empty : text.data(),
-                               static_cast<int>(text.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
-}
 
 // "A\B\C" gives "A", "A\B", "A\B\C". Empty segments and segments over 255 characters are invalid.
 bool KeyPrefixes(std::u16string_view path, std::vector<std::u16string_view>& prefixes) {
@@ -176,131 +33,57 @@ bool KeyPrefixes(std::u16string_view path, std::vector<std::u16string_view>& pre
     }
 }
 
-void SyncFolder(const std::filesystem::path& folder) {
-    int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
+// The result of `write`, an SQLite call, as a status. The reason for a failed system call reaches
+// us through errno, as SQLite's own VFS reads it (SQLite keeps it for a failed statement, but not
+// for a failed commit).
+template <typename Write>
+Status WriteStatus(Write write) {
+    errno = 0;
+    const int rc = write();
+    return FromSqlite(rc, errno);
+}
+
+Status FindOrCreateStore(const std::string& file) {
+    struct stat info {};
+    if (stat(file.c_str(), &info) != 0) {
+        if (errno != ENOENT)
+            return FromErrno(errno);
+        if (Status status = CreateStore(file); status != Success)
+            return status;
+        if (stat(file.c_str(), &info) != 0)
+            return FromErrno(errno);
     }
+    // SQLite would take an empty file for a new database and write into it.
+    if (!S_ISREG(info.st_mode) || info.st_size == 0)
+        return BadDatabase;
+    return Success;
 }
 
-// Text in UTF-16LE, like the string values, so that CAST(data AS TEXT) shows them in the shell.
-Status InitialiseStore(const std::string& path) {
-    sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc == SQLITE_OK)
-        rc = Exec(db, "PRAGMA encoding = 'UTF-16le'; PRAGMA synchronous = FULL; BEGIN IMMEDIATE");
-    if (rc == SQLITE_OK)
-        rc = Exec(db, SchemaSql);
-    if (rc == SQLITE_OK)
-        rc = Exec(db, "COMMIT");
-    RollBackIfOpen(db);
-    if (sqlite3_close(db) != SQLITE_OK && rc == SQLITE_OK)
-        rc = SQLITE_IOERR;
-    return FromSqlite(rc);
+// Whether the player may write the file, and the folder where its journal is made.
+bool MayWrite(const std::string& file) {
+    const std::string folder = std::filesystem::path(file).parent_path();
+    return access(file.c_str(), W_OK) == 0 &&
+           access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
 }
 
-// The file is built whole under a temporary name and linked into place, so no other process
-// ever sees it empty or half made; a file that another process put there first stays.
-Status CreateStore(const std::string& path) {
-    std::string temporary = path + ".new-XXXXXX";
-    int fd = mkstemp(temporary.data());
-    if (fd < 0)
-        return FromErrno(errno);
-    close(fd);
-    Status status = InitialiseStore(temporary);
-    if (status == Success) {
-        bool placed = link(temporary.c_str(), path.c_str()) == 0;
-        // Without hard links, a rename that never replaces does the same.
-        if (!placed && errno != EEXIST)
-            placed = renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(),
-                               RENAME_NOREPLACE) == 0;
-        if (placed)
-            SyncFolder(std::filesystem::path(path).parent_path());
-        else if (errno != EEXIST)
-            status = FromErrno(errno);
-    }
-    unlink(temporary.c_str());
-    return status;
-}
-
-// Before anything is written: SQLite reads the file (and plays back a hot journal), its size is
-// exactly its pages (SQLite pads a file cut within its last page with zeros and would later extend
-// it), quick_check passes, and tables of our names have our shape, keep numbers as numbers and are
-// no views and have no triggers. Also tells whether the schema or the key `path` is missing.
-Status CheckStore(sqlite3* db, const std::string& file, std::u16string_view path,
-                  bool& needsSetup) {
-    int rc = Exec(db, "BEGIN");
+// Sets `db` even when it fails, for the caller to close. A store that may not be written is only
+// read (SQLite itself does so with a write-protected file, but not in a write-protected folder).
+Status OpenConnection(const std::string& file, sqlite3*& db) {
+    const int mode = MayWrite(file) ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    int rc = sqlite3_open_v2(file.c_str(), &db, mode, nullptr);
     if (rc != SQLITE_OK)
-        return FromSqlite(rc);
-    Status status = [&]() -> Status {
-        std::string text;
-        int rc = QueryText(db, "SELECT count(*) FROM sqlite_schema", text);
-        if (rc != SQLITE_OK)
-            return ReadFailure(rc);
-        // From here to the end of the transaction no other process can change the file.
-        std::string journalMode;
-        std::string pageSize;
-        std::string pageCount;
-        if (QueryText(db, "PRAGMA journal_mode", journalMode) != SQLITE_OK ||
-            QueryText(db, "PRAGMA page_size", pageSize) != SQLITE_OK ||
-            QueryText(db, "PRAGMA page_count", pageCount) != SQLITE_OK)
-            return BadDatabase;
-        long long bytesPerPage = std::atoll(pageSize.c_str());
-        struct stat info {};
-        if (bytesPerPage <= 0 || stat(file.c_str(), &info) != 0)
-            return BadDatabase;
-        // In WAL mode (a player may set it) new pages may still sit in the -wal file.
-        if (info.st_size % bytesPerPage != 0 ||
-            (journalMode != "wal" && info.st_size / bytesPerPage != std::atoll(pageCount.c_str())))
-            return BadDatabase;
-        rc = QueryText(db, "PRAGMA quick_check(1)", text);
-        if (rc != SQLITE_OK)
-            return ReadFailure(rc);
-        if (text != "ok")
-            return BadDatabase;
-
-        if (QueryText(db, ForeignCodeSql, text) != SQLITE_OK || text != "0")
-            return BadDatabase;
-
-        // A table of our name that our statements can't use belongs to someone else.
-        Statement statement;
-        bool hasKeys = statement.Prepare(db, InsertKeySql) == SQLITE_OK;
-        bool hasValues = statement.Prepare(db, QueryValueSql) == SQLITE_OK &&
-                         statement.Prepare(db, SetValueSql) == SQLITE_OK;
-        if (hasValues &&
-            (QueryText(db, TypeDeclarationSql, text) != SQLITE_OK || !KeepsNumbers(text)))
-            return BadDatabase;
-        if (!hasKeys || !hasValues) {
-            std::string keysTables;
-            std::string valuesTables;
-            if (QueryText(db,
-                          "SELECT count(*) FROM sqlite_schema WHERE lower(name) = 'registry_keys'",
-                          keysTables) != SQLITE_OK ||
-                QueryText(
-                    db, "SELECT count(*) FROM sqlite_schema WHERE lower(name) = 'registry_values'",
-                    valuesTables) != SQLITE_OK)
-                return BadDatabase;
-            needsSetup = true;
-            bool addable = (hasKeys || keysTables == "0") && (hasValues || valuesTables == "0");
-            return addable ? Success : BadDatabase;
-        }
-        if (statement.Prepare(db, FindKeySql) != SQLITE_OK)
-            return BadDatabase;
-        BindText16(statement.Get(), 1, path);
-        rc = sqlite3_step(statement.Get());
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-            return ReadFailure(rc);
-        needsSetup = rc == SQLITE_DONE;
-        return Success;
-    }();
-    if (status == Success)
-        status = FromSqlite(Exec(db, "COMMIT"));
-    RollBackIfOpen(db);
-    return status;
+        return FromSqlite(rc) == IoFailed ? CantOpen : FromSqlite(rc);
+    sqlite3_extended_result_codes(db, 1);
+    // A hand-made gigabyte would take seconds and as much memory at every read.
+    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, MaxRowBytes);
+    sqlite3_busy_timeout(db, BusyTimeoutMilliseconds);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    rc = Exec(db, "PRAGMA synchronous = FULL; PRAGMA cell_size_check = ON");
+    return rc == SQLITE_OK ? Success : ReadFailure(rc);
 }
 
-Status SetUpKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
+// Records the key and the keys above it, making our tables first where they are missing.
+int AddKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
     int rc = Exec(db, "BEGIN IMMEDIATE");
     if (rc == SQLITE_OK)
         rc = Exec(db, SchemaSql);
@@ -313,45 +96,16 @@ Status SetUpKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
         if (rc == SQLITE_OK && (rc = sqlite3_step(statement.Get())) == SQLITE_DONE)
             rc = SQLITE_OK;
     }
-    if (rc == SQLITE_OK)
-        rc = Exec(db, "COMMIT");
-    RollBackIfOpen(db);
-    return FromSqlite(rc);
+    return rc == SQLITE_OK ? Exec(db, "COMMIT") : rc;
 }
 
-std::string HomeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home && *home)
-        return home;
-    std::vector<char> buffer(16384);
-    struct passwd entry {};
-    struct passwd* result = nullptr;
-    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &result) == 0 && result &&
-        result->pw_dir)
-        return result->pw_dir;
-    return {};
+Status SetUpKey(sqlite3* db, const std::vector<std::u16string_view>& prefixes) {
+    const Status status = WriteStatus([&] { return AddKey(db, prefixes); });
+    RollBackIfOpen(db);
+    return status;
 }
 
 } // namespace
-
-std::string StorePath() {
-    try {
-        const char* registry = std::getenv("PEBBLIX_REGISTRY");
-        if (registry && *registry)
-            return registry;
-        const char* dataHome = std::getenv("XDG_DATA_HOME");
-        if (dataHome && dataHome[0] == '/')
-            return std::string(dataHome) + "/pebblix/registry.sqlite";
-        std::string home = HomeFolder();
-        if (home.empty())
-            return {};
-        if (home.back() == '/')
-            home.pop_back();
-        return home + "/.local/share/pebblix/registry.sqlite";
-    } catch (...) {
-        return {};
-    }
-}
 
 Key::~Key() {
     Close();
@@ -359,79 +113,46 @@ Key::~Key() {
 
 Status Key::Create(std::u16string_view path) noexcept {
     Close();
-    sqlite3* db = nullptr;
-    auto open = [&]() -> Status {
-        std::vector<std::u16string_view> prefixes;
-        if (!KeyPrefixes(path, prefixes))
-            return InvalidParameter;
-        std::string file = StorePath();
-        if (file.empty())
-            return CantOpen;
-        // Where SQLite takes URIs, a name starting with "file:" would be read as one.
-        if (file.rfind("file:", 0) == 0)
-            file = "./" + file;
-
-        std::error_code error;
-        std::filesystem::path folder = std::filesystem::path(file).parent_path();
-        if (!folder.empty() && !std::filesystem::create_directories(folder, error) && error)
-            return FromErrno(error.value());
-        struct stat info {};
-        if (stat(file.c_str(), &info) != 0) {
-            if (errno != ENOENT)
-                return FromErrno(errno);
-            if (Status status = CreateStore(file); status != Success)
-                return status;
-            if (stat(file.c_str(), &info) != 0)
-                return FromErrno(errno);
-        }
-        // SQLite would take an empty file for a new database and write into it.
-        if (!S_ISREG(info.st_mode) || info.st_size == 0)
-            return BadDatabase;
-
-        int rc = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        if (rc != SQLITE_OK)
-            return FromSqlite(rc) == IoFailed ? CantOpen : FromSqlite(rc);
-        // SQLite falls back to reading only when the file or its disk is write-protected.
-        if (sqlite3_db_readonly(db, "main") != 0)
-            return AccessDenied;
-        sqlite3_extended_result_codes(db, 1);
-        // A hand-made gigabyte would take seconds and as much memory at every read.
-        sqlite3_limit(db, SQLITE_LIMIT_LENGTH, MaxRowBytes);
-        sqlite3_busy_timeout(db, BusyTimeoutMilliseconds);
-        sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-        rc = Exec(db, "PRAGMA synchronous = FULL; PRAGMA cell_size_check = ON");
-        if (rc != SQLITE_OK)
-            return ReadFailure(rc);
-
-        bool needsSetup = false;
-        Status status = CheckStore(db, file, path, needsSetup);
-        if (status == Success && needsSetup)
-            status = SetUpKey(db, prefixes);
-        if (status != Success)
-            return status;
-
-        Statement query;
-        Statement set;
-        if (query.Prepare(db, QueryValueSql) != SQLITE_OK ||
-            set.Prepare(db, SetValueSql) != SQLITE_OK)
-            return BadDatabase;
-        Path.assign(path);
-        QueryStatement = query.Release();
-        SetStatement = set.Release();
-        return Success;
-    };
     Status status;
     try {
-        status = open();
+        status = Open(path);
     } catch (const std::bad_alloc&) {
         status = OutOfMemory;
     } catch (...) {
         status = IoFailed;
     }
-    Db = db;
     if (status != Success)
         Close();
     return status;
+}
+
+Status Key::Open(std::u16string_view path) {
+    std::vector<std::u16string_view> prefixes;
+    if (!KeyPrefixes(path, prefixes))
+        return InvalidParameter;
+    std::string file;
+    Status status = LocateStore(file);
+    if (status == Success) {
+        RemoveLeftovers(file);
+        status = FindOrCreateStore(file);
+    }
+    if (status == Success)
+        status = OpenConnection(file, Db);
+    bool needsSetup = false;
+    if (status == Success)
+        status = CheckStore(Db, file, path, needsSetup);
+    if (status == Success && needsSetup)
+        status = SetUpKey(Db, prefixes);
+    if (status != Success)
+        return status;
+    Statement query;
+    Statement set;
+    if (query.Prepare(Db, QueryValueSql) != SQLITE_OK || set.Prepare(Db, SetValueSql) != SQLITE_OK)
+        return BadDatabase;
+    Path.assign(path);
+    QueryStatement = query.Release();
+    SetStatement = set.Release();
+    return Success;
 }
 
 Status Key::QueryValue(std::u16string_view name, ValueType& type, void* data,
@@ -487,9 +208,8 @@ Status Key::SetValue(std::u16string_view name, ValueType type, const void* data,
             rc = size > 0 ? sqlite3_bind_blob(statement, 4, data, static_cast<int>(size),
                                               SQLITE_TRANSIENT)
                           : sqlite3_bind_zeroblob(statement, 4, 0); // empty, not NULL
-        if (rc == SQLITE_OK)
-            rc = sqlite3_step(statement);
-        status = FromSqlite(rc);
+        status = rc == SQLITE_OK ? WriteStatus([statement] { return sqlite3_step(statement); })
+                                 : FromSqlite(rc);
         sqlite3_reset(statement);
         sqlite3_clear_bindings(statement);
     }
@@ -503,10 +223,13 @@ Status Key::BeginTransaction() noexcept {
         return InvalidHandle;
     if (InTransaction)
         return InvalidParameter;
-    int rc = Exec(Db, "BEGIN IMMEDIATE");
-    if (rc != SQLITE_OK) {
+    // SQLite would begin, and refuse only the writes.
+    if (sqlite3_db_readonly(Db, "main") == 1)
+        return AccessDenied;
+    const Status status = WriteStatus([this] { return Exec(Db, "BEGIN IMMEDIATE"); });
+    if (status != Success) {
         RollBackIfOpen(Db);
-        return FromSqlite(rc);
+        return status;
     }
     InTransaction = true;
     TransactionStatus = Success;
@@ -524,7 +247,7 @@ Status Key::CommitTransaction() noexcept {
     if (status == Success && sqlite3_get_autocommit(Db))
         status = IoFailed;
     if (status == Success)
-        status = FromSqlite(Exec(Db, "COMMIT"));
+        status = WriteStatus([this] { return Exec(Db, "COMMIT"); });
     RollBackIfOpen(Db);
     return status;
 }

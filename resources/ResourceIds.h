@@ -12,6 +12,8 @@ enum BitmapId : int {
     PathSpritesBitmap = 122,
     ToolbarBitmap = 128,
     AboutBitmap = 133,
+    // The About picture without its English words, for a language that writes its own.
+    AboutBackdropBitmap = 134,
 };
 
 // Waves: the game's five sound effects.

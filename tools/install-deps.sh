@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   clang-format # the format target and the format check of .ci/run
   qt6-base-dev qt6-base-dev-tools
+  qt6-base-private-dev # the window tests turn Qt's accessibility on offscreen
   libpulse-dev # the game plays its sounds on the desktop's sound server
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # translations: lupdate, lrelease, Qt's own
   libsqlite3-dev sqlite3
@@ -15,6 +16,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei # Latin, Cyrillic, Arabic; Chinese and Japanese
   xvfb xdotool libxcb1-dev libxcb-damage0-dev
+  orca at-spi2-core python3-pyatspi # the screen-reader tests: what Orca speaks, the board over AT-SPI
   dpkg-dev desktop-file-utils appstream groff-base lintian # the package and its checkers
   debootstrap # tools/measure-install.sh
 )

@@ -1,5 +1,6 @@
 #include "ui/ClientArea.h"
 
+#include "ui/AccessibleBoard.h"
 #include "ui/ScreenScale.h"
 
 #include <QMouseEvent>
@@ -16,6 +17,9 @@ ClientArea::ClientArea(Composer composer, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // The keyboard plays on the board, so the board takes the keys.
     setFocusPolicy(Qt::StrongFocus);
+    // Qt asks the factory only once an assistive technology asks for the window's objects.
+    [[maybe_unused]] static const bool AccessibleFactoryInstalled =
+        (QAccessible::installFactory(&AccessibleBoard::Create), true);
 }
 
 int ClientArea::Scale() const {
@@ -28,7 +32,11 @@ void ClientArea::SetPreferredScale(int scale) {
 }
 
 void ClientArea::Invalidate(const QRect& clientRect) {
-    update(ScreenScale::ToArea(clientRect, PictureRect(), Scale()));
+    update(AreaRect(clientRect));
+}
+
+QRect ClientArea::AreaRect(const QRect& clientRect) const {
+    return ScreenScale::ToArea(clientRect, PictureRect(), Scale());
 }
 
 void ClientArea::InvalidateAll() {

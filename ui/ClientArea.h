@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <functional>
 
+class GameNarrator;
+
 // The window's client area: shows the 240 × 270 game picture at the largest whole scale that
 // fits, and turns left-button releases into taps in picture coordinates.
 class ClientArea : public QWidget {
@@ -22,6 +24,12 @@ public:
     void Invalidate(const QRect& clientRect);
     // Marks the whole area for repainting.
     void InvalidateAll();
+    // Where a rectangle of the picture lies in the area.
+    QRect AreaRect(const QRect& clientRect) const;
+
+    // What the board's accessible objects read and say; not owned.
+    void SetNarrator(const GameNarrator* narrator) { BoardNarrator = narrator; }
+    const GameNarrator* Narrator() const { return BoardNarrator; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -40,4 +48,5 @@ private:
     Composer Compose;
     QImage BackBuffer;
     int PreferredScale = 1;
+    const GameNarrator* BoardNarrator = nullptr;
 };

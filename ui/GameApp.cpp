@@ -10,8 +10,8 @@
 
 GameApp::GameApp(int& argc, char** argv)
     : QApplication(argc, argv) {
-    // The desktop's language: LANGUAGE, LC_ALL, LC_MESSAGES or LANG.
-    Language.Load(QLocale::system());
+    // The desktop's languages, in the player's order: LANGUAGE, LC_ALL, LC_MESSAGES or LANG.
+    Language.Load(QLocale::system().uiLanguages());
 }
 
 GameApp::~GameApp() = default;
@@ -19,6 +19,9 @@ GameApp::~GameApp() = default;
 bool GameApp::InitInstance(const StartOptions& options) {
     if (options.HelpPage) {
         HelpViewer = std::make_unique<HelpViewerWindow>(*options.HelpPage);
+        if (!HelpViewer->TakeRequests()) {
+            return false;
+        }
         HelpViewer->show();
         return true;
     }

@@ -28,7 +28,8 @@ public:
     GameApp(int& argc, char** argv);
     ~GameApp() override;
 
-    // The start-up hook: shows the window and paints it before returning.
+    // The start-up hook: shows the window and paints it before returning. False when there is
+    // nothing to run: the help viewer that already runs shows the page.
     bool InitInstance(const StartOptions& options);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "ui/BoardSkin.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,14 +55,16 @@ bool KeyboardCursor::OnKey(const QKeyEvent& key) {
     if (!tap && !destination) {
         return false;
     }
-    if (!Shown) {
+    if (!Shown && !QAccessible::isActive()) {
         // The first key only shows where the cursor is.
         SetShown(true);
     } else if (tap) {
+        SetShown(true);
         Tap(Cell.Row, Cell.Column);
     } else {
         Repaint(Cell.Row, Cell.Column);
         Cell = *destination;
+        Shown = true;
         Repaint(Cell.Row, Cell.Column);
     }
     return true;

@@ -13,7 +13,8 @@ class QKeyEvent;
 
 // The keyboard's way to play: a cursor over the board's cells that the arrow keys, Home, End,
 // Page Up and Page Down move and that Space or Enter taps with. It shows only once such a key is
-// used and hides at the next mouse tap, so that a player who uses the mouse never sees it.
+// used and hides at the next mouse tap, so that a player who uses the mouse never sees it. With a
+// screen reader running the first key acts at once: the reader has told where the cursor is.
 // Installed as an event filter on the widget that shows the board.
 class KeyboardCursor : public QObject {
     Q_OBJECT
@@ -28,6 +29,11 @@ public:
     // Draws the cursor, when shown, as a thin frame over its cell of the composed picture. Only
     // the frame's pixels change.
     void Draw(QImage& picture, const BoardSkin& skin) const;
+
+    // The cell under the cursor while it shows.
+    std::optional<CellPoint> ShownCell() const {
+        return Shown ? std::optional(Cell) : std::nullopt;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

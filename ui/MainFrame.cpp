@@ -44,6 +44,8 @@ MainFrame::MainFrame(SoundPlayer& sound, unsigned randomSeed)
     setCentralWidget(Picture);
     connect(Picture, &ClientArea::Tapped, this, &MainFrame::OnTap);
     Picture->installEventFilter(&Cursor);
+    Narrator = std::make_unique<GameNarrator>(*Picture, Board, Context, Cursor);
+    Picture->SetNarrator(Narrator.get());
     Picture->setFocus();
 
     DoneButtonShown = 1;
@@ -71,8 +73,10 @@ bool MainFrame::NewGame(std::int16_t gameType, bool force) {
     Board =
         std::make_unique<GameBoard>(BoardRows, BoardColumns, Context->ColorCount, gameType, true);
     Board->Observer = this;
+    Narrator->NewGame();
     Board->Step();
     Picture->InvalidateAll();
+    NarrateWhenIdle();
     return true;
 }
 
@@ -150,6 +154,7 @@ void MainFrame::timerEvent(QTimerEvent* event) {
         return;
     }
     OnTimer(timerId);
+    NarrateWhenIdle();
 }
 
 void MainFrame::ComposeFrame(QImage& backBuffer) const {

@@ -3,6 +3,7 @@
 #include "engine/GameBoard.h"
 #include "ui/Animation.h"
 #include "ui/GameContext.h"
+#include "ui/GameNarrator.h"
 #include "ui/KeyboardCursor.h"
 #include "ui/WindowCommandBar.h"
 #include "ui/WindowTimers.h"
@@ -81,6 +82,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Every timer tick ends here, so a turn that has come to rest is told to a screen reader.
     void timerEvent(QTimerEvent* event) override;
     // Watches the new-game question for the player leaving the game while it is asked.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -104,11 +106,14 @@ private:
                     void (GameBoard::*finish)());
     void OnBlinkTick(void (GameBoard::*finish)());
     void CheckGameOver();
+    // Tells a screen reader what happened once the board waits for the player again.
+    void NarrateWhenIdle();
     // Lets a player whose score enters the finished game's table give a name, and stores it.
     void EnterNewChampion();
 
     SoundPlayer& Sound;
     ClientArea* Picture = nullptr;
+    std::unique_ptr<GameNarrator> Narrator;
     bool KeepSelection = false;
     bool GameOverPending = false;
 };

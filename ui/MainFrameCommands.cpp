@@ -8,18 +8,7 @@
 #include "ui/dialogs/ChampionDialog.h"
 #include "ui/dialogs/HighScoresDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
-
-namespace {
-
-// Colour item k of the Options dialog stands for k + 3 colours; a stored count outside 3 to 8 has
-// no item, so the list opens without a selection.
-int ColorIndexOf(std::int32_t colors) {
-    return colors >= GameBoard::MinColorCount && colors <= GameBoard::MaxColorCount
-               ? colors - GameBoard::MinColorCount
-               : -1;
-}
-
-} // namespace
+#include "ui/dialogs/SaveFailureMessage.h"
 
 void MainFrame::OnCommand(int commandId) {
     // After Exit the window waits, hidden and without its context, for the event loop to end.
@@ -67,37 +56,33 @@ void MainFrame::OnCommand(int commandId) {
 
 void MainFrame::OnOptions() {
     GameSettings& settings = Context->Settings;
-    OptionsDialog dialog;
-    dialog.ColorIndex = ColorIndexOf(settings.GetColors());
-    dialog.ShowNextCheck = settings.GetShowNext();
-    dialog.TypeIndex = settings.GetGameType();
-    dialog.AnimCheck = settings.Anim;
-    dialog.SoundCheck = settings.SoundEffects;
+    OptionsDialog dialog(this);
+    for (const OptionControl& option : OptionControls) {
+        dialog.*option.Field = option.IndexOf(option.Option.Get(settings));
+    }
     if (RunModal(dialog) != QDialog::Accepted) {
         return;
     }
-    // A list left without a choice hands back -1, which is stored as it comes: the next game
-    // brings the colour count into range.
-    settings.SetColors(dialog.ColorIndex + GameBoard::MinColorCount);
-    settings.SetGameType(static_cast<std::int16_t>(dialog.TypeIndex));
-    settings.Anim = dialog.AnimCheck != 0 ? 1 : 0;
-    settings.SoundEffects = dialog.SoundCheck != 0 ? 1 : 0;
+    const std::uint8_t showNext = settings.GetShowNext();
+    // A list left without a choice is stored as it comes: the next game brings the colour count
+    // into range.
+    for (const OptionControl& option : OptionControls) {
+        option.Option.Set(settings, option.ValueOf(dialog.*option.Field));
+    }
     Context->SetAnimation(settings.Anim);
-    const std::uint8_t showNext = dialog.ShowNextCheck != 0 ? 1 : 0;
     // The board draws new next balls when the preview goes off, so it is told only of a change.
-    if (showNext != settings.GetShowNext()) {
-        settings.SetShowNext(showNext);
-        Board->SetShowNext(showNext != 0);
+    if (settings.GetShowNext() != showNext) {
+        Board->SetShowNext(settings.GetShowNext() != 0);
     }
 }
 
 void MainFrame::OnHighScores() {
-    HighScoresDialog dialog(*Context);
+    HighScoresDialog dialog(*Context, this);
     RunModal(dialog);
 }
 
 void MainFrame::OnAbout() {
-    AboutDialog dialog;
+    AboutDialog dialog(this);
     RunModal(dialog);
 }
 
@@ -106,8 +91,9 @@ void MainFrame::OnHelp() {
 }
 
 void MainFrame::OnExit() {
-    Context->Settings.Save();
+    const Registry::Status saved = Context->Settings.Save();
     Timers.KillAll();
+    SaveFailureMessage::ShowIfFailed(SaveFailureMessage::OptionsLost, saved, this);
     Context.reset();
     // Keys still queued must not reach the board through the cursor.
     Picture->removeEventFilter(&Cursor);
@@ -124,9 +110,10 @@ void MainFrame::OnGameOver() {
         return;
     }
     Context->NewScoreRow = -1;
+    Narrator->GameOver();
     PlaySoundEffect(GameOverSound);
     EnterNewChampion();
-    HighScoresDialog scores(*Context);
+    HighScoresDialog scores(*Context, this);
     RunModal(scores);
 }
 
@@ -135,7 +122,7 @@ void MainFrame::EnterNewChampion() {
     if (table.FindRank(static_cast<std::uint32_t>(Board->Score)) >= HighScoreTable::EntryCount) {
         return;
     }
-    ChampionDialog champion;
+    ChampionDialog champion(this);
     champion.PlayerName = table.LastName;
     if (RunModal(champion) != QDialog::Accepted) {
         return;
@@ -144,7 +131,8 @@ void MainFrame::EnterNewChampion() {
     // The timers run on while the name is typed: the new balls that filled the board may have
     // completed a figure since, raising the score. Another copy of the game may have stored a
     // champion meanwhile, so the entry goes into the table as it is stored now.
-    const int row =
+    const HighScoreTable::StoredEntry stored =
         table.StoreChampion(static_cast<std::uint32_t>(Board->Score), champion.PlayerName);
-    Context->NewScoreRow = row < HighScoreTable::EntryCount ? row : -1;
+    Context->NewScoreRow = stored.Row < HighScoreTable::EntryCount ? stored.Row : -1;
+    SaveFailureMessage::ShowIfFailed(SaveFailureMessage::HighScoreLost, stored.Status, this);
 }

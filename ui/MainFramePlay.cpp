@@ -29,11 +29,15 @@ void MainFrame::OnTap(QPoint clientPoint) {
         Board->SetSelection(row, column);
         SelectionTimer = Timers.Set(SelectionTimerId, SelectionPeriodMs);
         BoardChanged();
+        Narrator->Picked();
     } else if (Board->Selection.Column >= 0) {
         if (Board->FindPath(row, column) > 0) {
             StartMove(row, column);
+        } else {
+            Narrator->NoPath();
         }
     }
+    NarrateWhenIdle();
 }
 
 void MainFrame::StartMove(std::int32_t row, std::int32_t column) {
@@ -41,6 +45,7 @@ void MainFrame::StartMove(std::int32_t row, std::int32_t column) {
     if (Context->AnimateMove == 0) {
         const std::int32_t value = Board->TakeBall(Board->Selection.Row, Board->Selection.Column);
         Board->PutBall(row, column, value);
+        Narrator->Arrived({column, row});
         Board->Selection.Column = -1;
         Board->PathLength = -1;
         BoardChanged();
@@ -94,6 +99,7 @@ void MainFrame::OnMoveTick() {
         AnimationState = Idle;
         const CellPoint target = Board->PathCell(0);
         Board->PutBall(target.Row, target.Column, MovingBall);
+        Narrator->Arrived(target);
         Board->PathLength = -1;
         BoardChanged();
         Context->PathStep = 0;
@@ -119,6 +125,12 @@ void MainFrame::CheckGameOver() {
     }
 }
 
+void MainFrame::NarrateWhenIdle() {
+    if (AnimationState == Idle) {
+        Narrator->Flush();
+    }
+}
+
 void MainFrame::PlaySoundEffect(std::uint16_t resource) {
     if (Context->Settings.SoundEffects == 0) {
         return;
@@ -128,10 +140,12 @@ void MainFrame::PlaySoundEffect(std::uint16_t resource) {
 
 void MainFrame::BoardChanged() {
     InvalidateClient(Context->Skin->BoardRect);
+    Narrator->BoardChanged();
 }
 
 void MainFrame::NextBallsChanged() {
     InvalidateClient(Context->Skin->NextRect);
+    Narrator->NextBallsChanged();
 }
 
 void MainFrame::ScoreChanged() {
@@ -140,15 +154,18 @@ void MainFrame::ScoreChanged() {
 
 void MainFrame::CellChanged(std::int32_t row, std::int32_t column) {
     InvalidateClient(Context->Skin->CellRect(row, column));
+    Narrator->BoardChanged();
 }
 
 void MainFrame::FiguresMarked() {
     PlaySoundEffect(RemovalSound);
+    Narrator->FiguresMarked();
     StartBlink(Context->AnimateRemoval, Removing, RemovalTimerId, &GameBoard::RemoveMarked);
 }
 
 void MainFrame::BallsAppearing() {
     PlaySoundEffect(BallsSound);
+    Narrator->BallsAppearing();
     StartBlink(Context->AnimateAppearance, Appearing, AppearanceTimerId, &GameBoard::UnmarkAll);
 }
 

@@ -70,6 +70,10 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     buttons->setFloatable(false);
     buttons->setIconSize(ButtonSize);
     buttons->toggleViewAction()->setVisible(false);
+    // The button that shows the buttons a narrow window has no room for is nameless otherwise.
+    if (auto* more = buttons->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(tr("More buttons"));
+    }
     const int buttonOrder[] = {CommandNewGame, CommandOptions, CommandHelp, CommandExit};
     for (int index = 0; index < 4; ++index) {
         QAction* action = Action(buttonOrder[index]);

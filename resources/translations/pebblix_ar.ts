@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>حول Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>لعبة ألغاز بالكرات</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>الإصدار %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -17,6 +25,101 @@
     <message>
         <source>NumOfEmpty %1</source>
         <translation>فارغة %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>اللوحة</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>العمود %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>الصف %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>أزرق فاتح</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>أصفر</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>أزرق</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>أحمر</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>أخضر</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>وردي</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>بنفسجي</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>بني</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>كرة زرقاء فاتحة</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>كرة صفراء</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>كرة زرقاء</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>كرة حمراء</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>كرة خضراء</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>كرة وردية</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>كرة بنفسجية</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>كرة بنية</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>الصف %1، العمود %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>فارغة، %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1، محددة، %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
     </message>
 </context>
 <context>
@@ -76,6 +179,57 @@
         <source>Usage: %1 [options]</source>
         <translation>الاستخدام: %1 [خيارات]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>تعذّر عرض اللعبة: لم يُضبط DISPLAY ولا WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>تعذّر عرض اللعبة: لا يمكن فتح الشاشة «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>تم اختيار %1</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>لا يوجد طريق حر إلى هناك</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>وصلت %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>أزيل الشكل، %1 نقاط، المجموع %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 في %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>كرات جديدة: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>انتهت اللعبة، المجموع %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1، المجموع %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>الكرات التالية مخفية</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>الكرات التالية: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -99,8 +253,8 @@
         <translation>النقاط</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>مجهول</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>لم يعد هذا السجل في الجدول؛ لم يُحفظ الاسم.</translation>
     </message>
 </context>
 <context>
@@ -142,7 +296,7 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>الألوان</translation>
+        <translation>عدد الألوان</translation>
     </message>
     <message>
         <source>Show Next</source>
@@ -159,6 +313,71 @@
     <message>
         <source>Sound Effects</source>
         <translation>المؤثرات الصوتية</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>الخيارات:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>الخيار «%1» غير معروف.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>خيارات غير معروفة: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>لا توجد قيمة بعد «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>قيمة غير متوقعة بعد «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>لم تعد هناك مساحة فارغة على القرص.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>الملف أو مجلده محمي من الكتابة.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>برنامج آخر يستخدم الملف.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>تعذّرت كتابة الملف.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>لم تُحفظ النتيجة القياسية.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>لم يُحفظ الاسم.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>لم تُحفظ الخيارات.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>الملف: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>مجهول</translation>
     </message>
 </context>
 <context>
@@ -233,6 +452,10 @@
     <message>
         <source>Game</source>
         <translation>اللعبة</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>مزيد من الأزرار</translation>
     </message>
 </context>
 </TS>

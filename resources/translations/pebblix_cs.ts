@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>O hře Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>logická hra s kuličkami</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>verze %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -17,6 +25,101 @@
     <message>
         <source>NumOfEmpty %1</source>
         <translation>Volná %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Hrací plocha</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>sloupec %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>řádek %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>světle modrá</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>žlutá</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>modrá</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>červená</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zelená</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>růžová</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>fialová</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>hnědá</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>světle modrá kulička</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>žlutá kulička</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>modrá kulička</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>červená kulička</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>zelená kulička</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>růžová kulička</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>fialová kulička</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>hnědá kulička</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>řádek %1, sloupec %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>prázdné, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, vybraná, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -76,6 +179,57 @@
         <source>Usage: %1 [options]</source>
         <translation>Použití: %1 [volby]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Hru nelze zobrazit: není nastaveno DISPLAY ani WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Hru nelze zobrazit: displej „%1“ nelze otevřít.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 vybrána</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Tam nevede volná cesta</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 dorazila na %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Obrazec odstraněn, bodů: %1, skóre %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 na %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nové kuličky: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Konec hry, skóre %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, skóre %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Další kuličky jsou skryté</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Další kuličky: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -99,8 +253,8 @@
         <translation>Skóre</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anonym</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>Záznam už v tabulce není; jméno nebylo uloženo.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +296,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Barvy</translation>
+        <translation>Počet barev</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Zobrazit další</translation>
+        <translation>Zobrazovat další kuličky</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +313,71 @@
     <message>
         <source>Sound Effects</source>
         <translation>Zvukové efekty</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Volby:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Neznámá volba „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Neznámé volby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Za „%1“ chybí hodnota.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Neočekávaná hodnota za „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Na disku už není žádné volné místo.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Do souboru nebo jeho složky nelze zapisovat.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Soubor používá jiný program.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Soubor se nepodařilo zapsat.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Rekord nebyl uložen.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Jméno nebylo uloženo.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Možnosti nebyly uloženy.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Soubor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonym</translation>
     </message>
 </context>
 <context>
@@ -233,6 +452,10 @@
     <message>
         <source>Game</source>
         <translation>Hra</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Další tlačítka</translation>
     </message>
 </context>
 </TS>

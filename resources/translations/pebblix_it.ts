@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Informazioni su Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>un rompicapo con le palline</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versione %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -17,6 +25,101 @@
     <message>
         <source>NumOfEmpty %1</source>
         <translation>Libere %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabellone</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>azzurro</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>viola</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>marrone</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>pallina azzurra</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>pallina gialla</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>pallina blu</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>pallina rossa</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>pallina verde</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>pallina rosa</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>pallina viola</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>pallina marrone</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>vuota, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, scelta, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -38,7 +141,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, un rompicapo con le palline: allinea palline dello stesso colore per fare punti.</translation>
+        <translation>Pebblix, un rompicapo con le palline:
+allinea palline dello stesso colore per fare punti.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -76,6 +180,57 @@
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opzioni]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Impossibile mostrare il gioco: non è impostato né DISPLAY né WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Impossibile mostrare il gioco: non si riesce ad aprire lo schermo «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 scelta</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Nessun percorso libero fin lì</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 arriva in %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figura rimossa, %1 punti, punteggio %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nuove palline: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Partita finita, punteggio %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, punteggio %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Le prossime palline sono nascoste</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Prossime palline: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -99,8 +254,8 @@
         <translation>Punti</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anonimo</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>La voce non è più in classifica; il nome non è stato salvato.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +297,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Colori</translation>
+        <translation>Numero di colori</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Mostra le prossime</translation>
+        <translation>Mostra le prossime palline</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +314,71 @@
     <message>
         <source>Sound Effects</source>
         <translation>Effetti sonori</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opzioni sconosciute: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Manca il valore dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore inatteso dopo «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Non c’è più spazio sul disco.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Il file o la sua cartella sono protetti da scrittura.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Un altro programma sta usando il file.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Impossibile scrivere il file.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Il record non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Il nome non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Le opzioni non sono state salvate.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>File: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonimo</translation>
     </message>
 </context>
 <context>
@@ -233,6 +453,10 @@
     <message>
         <source>Game</source>
         <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Altri pulsanti</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Pebblix について</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>ボールのパズルゲーム</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -17,6 +25,101 @@
     <message>
         <source>NumOfEmpty %1</source>
         <translation>空き %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>盤面</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>%1 列</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>%1 行</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>水色</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>青</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>赤</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>緑</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>ピンク</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>紫</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>茶色</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>水色のボール</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>黄色のボール</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>青のボール</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>赤のボール</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>緑のボール</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>ピンクのボール</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>紫のボール</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>茶色のボール</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>%1 行 %2 列</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>空き、%1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1、選択中、%2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -76,6 +179,57 @@
         <source>Usage: %1 [options]</source>
         <translation>使い方：%1 [オプション]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>ゲームを表示できません：DISPLAY も WAYLAND_DISPLAY も設定されていません。</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>ゲームを表示できません：ディスプレイ「%1」を開けません。</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1を選択</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>そこへ行ける道がありません</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1が%2に到着</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>図形を消去、%1 点、スコア %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>新しいボール: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>ゲームオーバー、スコア %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1、スコア %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>次のボールは非表示です</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>次のボール: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -99,8 +253,8 @@
         <translation>スコア</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>名無し</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>この記録はもう表にありません。名前は保存されませんでした。</translation>
     </message>
 </context>
 <context>
@@ -159,6 +313,71 @@
     <message>
         <source>Sound Effects</source>
         <translation>効果音</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>オプション：</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>「%1」は不明なオプションです。</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>不明なオプションです：%1。</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>「%1」の後に値がありません。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>「%1」の後に予期しない値があります。</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>ディスクに空き容量がありません。</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>ファイルまたはそのフォルダーは書き込み禁止です。</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>別のプログラムがファイルを使用中です。</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>ファイルに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>ハイスコアは保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>名前は保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>オプションは保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>ファイル: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>名無し</translation>
     </message>
 </context>
 <context>
@@ -233,6 +452,10 @@
     <message>
         <source>Game</source>
         <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>その他のボタン</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Over Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>een puzzelspel met ballen</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>versie %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -17,6 +25,101 @@
     <message>
         <source>NumOfEmpty %1</source>
         <translation>Vrij %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Speelbord</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolom %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>lichtblauw</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>roze</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>paars</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>bruin</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>lichtblauwe bal</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>gele bal</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>blauwe bal</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>rode bal</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>groene bal</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>roze bal</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>paarse bal</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>bruine bal</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>leeg, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, gekozen, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -38,7 +141,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, een puzzelspel met ballen: zet ballen van één kleur op een rij om te scoren.</translation>
+        <translation>Pebblix, een puzzelspel met ballen:
+zet ballen van één kleur op een rij om te scoren.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -76,6 +180,57 @@
         <source>Usage: %1 [options]</source>
         <translation>Gebruik: %1 [opties]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Kan het spel niet tonen: DISPLAY noch WAYLAND_DISPLAY is ingesteld.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Kan het spel niet tonen: beeldscherm ‘%1’ kan niet worden geopend.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 gekozen</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Geen vrije weg daarheen</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 komt aan op %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figuur verwijderd, %1 punten, score %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 op %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nieuwe ballen: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Spel voorbij, score %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, score %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>De volgende ballen zijn verborgen</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Volgende ballen: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -99,8 +254,8 @@
         <translation>Score</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anoniem</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>De vermelding staat niet meer in de lijst; de naam is niet opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +297,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Kleuren</translation>
+        <translation>Aantal kleuren</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Volgende tonen</translation>
+        <translation>Volgende ballen tonen</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +314,71 @@
     <message>
         <source>Sound Effects</source>
         <translation>Geluidseffecten</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Ontbrekende waarde na ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na ‘%1’.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Er is geen ruimte meer vrij op de schijf.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Het bestand of de map ervan is tegen schrijven beveiligd.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Een ander programma gebruikt het bestand.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Het bestand kon niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>De topscore is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>De naam is niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>De opties zijn niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Bestand: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anoniem</translation>
     </message>
 </context>
 <context>
@@ -233,6 +453,10 @@
     <message>
         <source>Game</source>
         <translation>Spel</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Meer knoppen</translation>
     </message>
 </context>
 </TS>

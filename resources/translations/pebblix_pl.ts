@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>O grze Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>gra logiczna z kulkami</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>wersja %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -17,6 +25,101 @@
     <message>
         <source>NumOfEmpty %1</source>
         <translation>Wolne %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolumna %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>wiersz %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>jasnoniebieska</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>żółta</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>niebieska</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>czerwona</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zielona</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>różowa</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>fioletowa</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>brązowa</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>jasnoniebieska kulka</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>żółta kulka</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>niebieska kulka</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>czerwona kulka</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>zielona kulka</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>różowa kulka</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>fioletowa kulka</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>brązowa kulka</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>wiersz %1, kolumna %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>puste, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, wybrana, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -38,7 +141,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix, gra logiczna z kulkami: układaj kulki jednego koloru, aby zdobywać punkty.</translation>
+        <translation>Pebblix, gra logiczna z kulkami:
+układaj kulki jednego koloru, aby zdobywać punkty.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -76,6 +180,57 @@
         <source>Usage: %1 [options]</source>
         <translation>Użycie: %1 [opcje]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Nie można wyświetlić gry: nie ustawiono ani DISPLAY, ani WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Nie można wyświetlić gry: nie można otworzyć ekranu „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 wybrana</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Brak wolnej drogi do tego pola</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 dotarła do pola: %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Figura usunięta, punkty: %1, wynik %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 na polu: %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Nowe kulki: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Koniec gry, wynik %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, wynik %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Następne kulki są ukryte</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Następne kulki: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -99,8 +254,8 @@
         <translation>Wynik</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Anonim</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>Tego wpisu nie ma już w tabeli; imię nie zostało zapisane.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +297,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Kolory</translation>
+        <translation>Liczba kolorów</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Pokaż następne</translation>
+        <translation>Pokazuj następne kulki</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +314,71 @@
     <message>
         <source>Sound Effects</source>
         <translation>Efekty dźwiękowe</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Nieznana opcja „%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Nieznane opcje: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Brak wartości po „%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nieoczekiwana wartość po „%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>Na dysku nie ma już wolnego miejsca.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Plik lub jego folder jest chroniony przed zapisem.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Inny program używa tego pliku.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Nie udało się zapisać pliku.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Rekord nie został zapisany.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Imię nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Opcje nie zostały zapisane.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Plik: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Anonim</translation>
     </message>
 </context>
 <context>
@@ -233,6 +453,10 @@
     <message>
         <source>Game</source>
         <translation>Gra</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Więcej przycisków</translation>
     </message>
 </context>
 </TS>

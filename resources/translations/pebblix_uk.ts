@@ -7,6 +7,14 @@
         <source>About Pebblix</source>
         <translation>Про гру Pebblix</translation>
     </message>
+    <message>
+        <source>a ball puzzle game</source>
+        <translation>головоломка з кульками</translation>
+    </message>
+    <message>
+        <source>version %1</source>
+        <translation>версія %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -17,6 +25,101 @@
     <message>
         <source>NumOfEmpty %1</source>
         <translation>Вільно %1</translation>
+    </message>
+</context>
+<context>
+    <name>BoardWords</name>
+    <message>
+        <source>Board</source>
+        <translation>Ігрове поле</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>стовпець %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>рядок %1</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>блакитна</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>жовта</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>синя</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>червона</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>зелена</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>рожева</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>фіолетова</translation>
+    </message>
+    <message>
+        <source>brown</source>
+        <translation>коричнева</translation>
+    </message>
+    <message>
+        <source>light blue ball</source>
+        <translation>блакитна кулька</translation>
+    </message>
+    <message>
+        <source>yellow ball</source>
+        <translation>жовта кулька</translation>
+    </message>
+    <message>
+        <source>blue ball</source>
+        <translation>синя кулька</translation>
+    </message>
+    <message>
+        <source>red ball</source>
+        <translation>червона кулька</translation>
+    </message>
+    <message>
+        <source>green ball</source>
+        <translation>зелена кулька</translation>
+    </message>
+    <message>
+        <source>pink ball</source>
+        <translation>рожева кулька</translation>
+    </message>
+    <message>
+        <source>purple ball</source>
+        <translation>фіолетова кулька</translation>
+    </message>
+    <message>
+        <source>brown ball</source>
+        <translation>коричнева кулька</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>рядок %1, стовпець %2</translation>
+    </message>
+    <message>
+        <source>empty, %1</source>
+        <translation>порожньо, %1</translation>
+    </message>
+    <message>
+        <source>%1, selected, %2</source>
+        <translation>%1, вибрана, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -38,7 +141,8 @@
     <name>CommandLine</name>
     <message>
         <source>Pebblix, a ball puzzle game: line up balls of one colour to score.</source>
-        <translation>Pebblix — головоломка з кульками: вишиковуйте кульки одного кольору в ряд, щоб набирати очки.</translation>
+        <translation>Pebblix — головоломка з кульками:
+вишиковуйте кульки одного кольору в ряд, щоб набирати очки.</translation>
     </message>
     <message>
         <source>Start with the random seed &lt;N&gt; (a whole number).</source>
@@ -76,6 +180,57 @@
         <source>Usage: %1 [options]</source>
         <translation>Використання: %1 [параметри]</translation>
     </message>
+    <message>
+        <source>Cannot show the game: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Не вдається показати гру: не задано ні DISPLAY, ні WAYLAND_DISPLAY.</translation>
+    </message>
+    <message>
+        <source>Cannot show the game: the display %1 cannot be opened.</source>
+        <translation>Не вдається показати гру: дисплей «%1» не відкривається.</translation>
+    </message>
+</context>
+<context>
+    <name>GameNarrator</name>
+    <message>
+        <source>%1 picked</source>
+        <translation>%1 вибрана</translation>
+    </message>
+    <message>
+        <source>No free path there</source>
+        <translation>Туди немає вільного шляху</translation>
+    </message>
+    <message>
+        <source>%1 arrives at %2</source>
+        <translation>%1 прибула в клітинку: %2</translation>
+    </message>
+    <message>
+        <source>Figure removed, %1 points, score %2</source>
+        <translation>Фігуру прибрано, очок: %1, рахунок %2</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>New balls: %1</source>
+        <translation>Нові кульки: %1</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Гру закінчено, рахунок %1</translation>
+    </message>
+    <message>
+        <source>%1, score %2</source>
+        <translation>%1, рахунок %2</translation>
+    </message>
+    <message>
+        <source>The next balls are hidden</source>
+        <translation>Наступні кульки приховано</translation>
+    </message>
+    <message>
+        <source>Next balls: %1</source>
+        <translation>Наступні кульки: %1</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewerWindow</name>
@@ -99,8 +254,8 @@
         <translation>Очки</translation>
     </message>
     <message>
-        <source>Anonymous</source>
-        <translation>Анонім</translation>
+        <source>The entry is no longer in the table; the name was not saved.</source>
+        <translation>Цього запису вже немає в таблиці; ім’я не збережено.</translation>
     </message>
 </context>
 <context>
@@ -142,11 +297,11 @@
     </message>
     <message>
         <source>Colors</source>
-        <translation>Кольори</translation>
+        <translation>Кількість кольорів</translation>
     </message>
     <message>
         <source>Show Next</source>
-        <translation>Показувати наступні</translation>
+        <translation>Показувати наступні кульки</translation>
     </message>
     <message>
         <source>Interface</source>
@@ -159,6 +314,71 @@
     <message>
         <source>Sound Effects</source>
         <translation>Звукові ефекти</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Options:</source>
+        <translation>Параметри:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Невідомий параметр «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Невідомі параметри: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Не вказано значення після «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Неочікуване значення після «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailureMessage</name>
+    <message>
+        <source>There is no space left on the disk.</source>
+        <translation>На диску не залишилося вільного місця.</translation>
+    </message>
+    <message>
+        <source>The file or its folder is write-protected.</source>
+        <translation>Файл або його тека захищені від запису.</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>Файл використовує інша програма.</translation>
+    </message>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Не вдалося записати файл.</translation>
+    </message>
+    <message>
+        <source>The high score was not saved.</source>
+        <translation>Рекорд не збережено.</translation>
+    </message>
+    <message>
+        <source>The name was not saved.</source>
+        <translation>Ім’я не збережено.</translation>
+    </message>
+    <message>
+        <source>The options were not saved.</source>
+        <translation>Налаштування не збережено.</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>Файл: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ShownName</name>
+    <message>
+        <source>Anonymous</source>
+        <translation>Анонім</translation>
     </message>
 </context>
 <context>
@@ -233,6 +453,10 @@
     <message>
         <source>Game</source>
         <translation>Гра</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Інші кнопки</translation>
     </message>
 </context>
 </TS>

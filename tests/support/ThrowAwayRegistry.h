@@ -17,17 +17,25 @@ inline std::string ReadFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs `body` in a child process, as nobody when asked (root passes every permission check):
-// its exit code, or 128 + the signal that ended it.
-inline int RunInChild(const std::function<int()>& body, bool asNobody = false) {
+// Starts `body` in a child process, as nobody when asked (root passes every permission check).
+inline pid_t StartChild(const std::function<int()>& body, bool asNobody = false) {
     std::fflush(nullptr);
     const pid_t child = fork();
     if (child == 0)
         _exit(asNobody && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0) ? 98
                                                                                        : body());
+    return child;
+}
+
+// Waits for the child to end: its exit code, or 128 + the signal that ended it.
+inline int EndOfChild(pid_t child) {
     int status = 0;
     waitpid(child, &status, 0);
     return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
+}
+
+inline int RunInChild(const std::function<int()>& body, bool asNobody = false) {
+    return EndOfChild(StartChild(body, asNobody));
 }
 
 class ThrowAwayRegistry : public testing::Test {
@@ -63,6 +71,10 @@ protected:
         Sql("INSERT OR REPLACE INTO registry_values VALUES "
             "('Software\\Korvantel\\Brunovista\\1.0', '" +
             name + "', " + std::to_string(type) + ", x'" + hex + "')");
+    }
+
+    long FilesInFolder() const {
+        return std::distance(std::filesystem::directory_iterator(Folder), {});
     }
 
     std::string Folder;

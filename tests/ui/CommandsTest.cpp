@@ -90,13 +90,12 @@ TEST_F(GameWindowTest, ExitSavesTheSettingsAndStopsTheClockDoneAndOtherClosesDoN
 
 TEST_F(GameWindowTest, TheOptionsShowTheSettingsAndTakeEffectOnOk) {
     ManualClockFrame& frame = Open({.Colors = 12});
-    Lay({"", "", "", "", "....2"});
-    const auto nextBalls = Board().NextBalls;
+    Lay({"1"});
     // Opens the options, checks that they show the settings, picks a type and clicks boxes.
     const auto setOptions = [&](const QString& type, std::vector<const char*> boxes,
                                 QDialogButtonBox::StandardButton end) {
         const GameSettings& settings = frame.Context->Settings;
-        return AnswerModals(
+        const std::size_t opened = AnswerModals(
             [&] { frame.CommandBar.Action(CommandOptions)->trigger(); },
             {Answer<OptionsDialog>([&](OptionsDialog& options) {
                 auto* types = options.findChild<QComboBox*>("typeList1009");
@@ -111,24 +110,34 @@ TEST_F(GameWindowTest, TheOptionsShowTheSettingsAndTakeEffectOnOk) {
                     QTest::mouseClick(options.findChild<QCheckBox*>(box), Qt::LeftButton);
                 Press(options, end);
             })});
+        QCoreApplication::processEvents(); // the screen shows at once what the window draws
+        const QRect client(frame.Client()->mapTo(&frame, QPoint()), frame.Client()->size());
+        EXPECT_TRUE(frame.screen()->grabWindow(frame.winId()).toImage().copy(client) ==
+                    frame.Client()->grab().toImage());
+        return opened;
     };
     EXPECT_EQ(setOptions("Blocks", {"animCheck1010"}, QDialogButtonBox::Cancel), 1u);
     // Twelve colours have no item; confirmed without a choice they come back as 2.
     EXPECT_EQ(setOptions("Squares", {"animCheck1010"}, QDialogButtonBox::Ok), 1u);
     EXPECT_EQ(frame.Context->Settings.GetColors(), 2);
-    EXPECT_EQ(Board().NextBalls, nextBalls) << "an unchanged preview keeps the next balls";
     EXPECT_EQ(Board().GameType, Lines) << "the game in progress plays on as it started";
-    Tap(4, 4);
-    Tap(4, 8);
-    EXPECT_EQ(std::pair(Board().Cells[4 * 9 + 8], Board().TurnState), std::pair(2, CheckMove))
-        << "animation off takes effect with the next move, a whole turn at once";
-    EXPECT_EQ(std::ranges::count(Board().Cells, 0), 77);
     EXPECT_EQ(setOptions("", {"showNextCheck1011", "soundCheck1013"}, QDialogButtonBox::Ok), 1u);
     EXPECT_EQ(Seen(true), Picture{"..."}) << "the preview is hidden";
+    const auto next = Board().NextBalls;
+    EXPECT_EQ(setOptions("", {"showNextCheck1011"}, QDialogButtonBox::Ok), 1u);
+    const std::string shown = Seen(true)[0];
+    EXPECT_EQ(shown, std::string({char('0' + next[0]), char('0' + next[1]), char('0' + next[2])}))
+        << "showing it again draws no new next balls";
     Heard();
-    Tap(4, 8);
     Tap(0, 0);
-    EXPECT_EQ(Heard(), std::vector<unsigned short>{}) << "and the sound is off";
+    Tap(0, 1);
+    EXPECT_EQ(Heard(), std::vector<unsigned short>{}) << "the sound is off";
+    std::string balls;
+    for (const std::string& row : Seen())
+        balls += row;
+    std::erase(balls, '.');
+    EXPECT_TRUE(std::ranges::is_permutation(balls, "1" + shown) && Board().TurnState == CheckMove)
+        << balls << ": without animation a whole turn comes at once, bringing the balls shown";
     AnswerModals([&] { frame.OnCommand(CommandNewGame); }, {Yes});
     EXPECT_EQ(std::pair(Board().GameType, Board().ColorCount), std::pair(Squares, 3));
 }

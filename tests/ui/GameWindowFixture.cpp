@@ -2,8 +2,6 @@
 
 #include <QHash>
 #include <QHeaderView>
-#include <QTabBar>
-#include <QTreeWidget>
 
 namespace {
 
@@ -41,6 +39,7 @@ ManualClockFrame& GameWindowTest::Open(const StoredOptions& options, int scale, 
     Scale = scale;
     Frame = std::make_unique<ManualClockFrame>(Sound, seed);
     Frame->SetScreenScale(scale);
+    Frame->move(100, 100); // off the screen's centre, where dialogs without a parent open
     Frame->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(Frame.get()));
     return *Frame;
@@ -67,6 +66,11 @@ QStringList ShownScores(QDialog& dialog) {
         for (int place = 0; place < list->columnCount(); ++place)
             cells.append(list->topLevelItem(row)->text(list->header()->logicalIndex(place)));
         shown.append(cells.join(' '));
+        // Whole and as tall as its names need, whatever their script.
+        const QRect whole = list->visualItemRect(list->topLevelItem(row));
+        EXPECT_TRUE(list->viewport()->rect().contains(whole) &&
+                    whole.height() >= list->sizeHintForRow(row))
+            << row;
     }
     return shown;
 }

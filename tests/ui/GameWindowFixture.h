@@ -21,6 +21,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <csignal>
+#include <gmock/gmock.h>
+#include <sys/resource.h>
 
 using Sounds = std::vector<unsigned short>;
 
@@ -146,6 +151,72 @@ inline ModalAnswer Reply(QMessageBox::StandardButton button) {
     return Answer<QMessageBox>([button](QMessageBox& box) { box.button(button)->click(); });
 }
 inline const ModalAnswer Yes = Reply(QMessageBox::Yes);
+// Expects a message box that says `what`, then closes it with OK.
+inline ModalAnswer Told(const testing::Matcher<QString>& what) {
+    return Answer<QMessageBox>([what](QMessageBox& box) {
+        EXPECT_THAT(box.text() + ' ' + box.informativeText(), what);
+        box.button(QMessageBox::Ok)->click();
+    });
+}
 
-// What a High Scores dialog shows: the selected tabs' texts, then every row from left to right.
+// What the message of a save that met a full disk says: `what` was lost, why and where.
+inline QString NotSaved(const QString& what, const std::string& file) {
+    return what + " There is no space left on the disk.\nFile: " + QString::fromStdString(file);
+}
+
+// A full disk while it lives: no file may grow (a file-size limit of 0, its signal ignored).
+struct FullDisk {
+    FullDisk() {
+        getrlimit(RLIMIT_FSIZE, &Old);
+        const rlimit none{0, Old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &Old);
+        std::signal(SIGXFSZ, Handler);
+    }
+    void (*Handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit Old{};
+};
+
+// A dialog opens centred over the game window, as a window of its own that belongs to it.
+inline void ExpectOver(QWidget& dialog, QWidget& window) {
+    EXPECT_EQ(dialog.windowHandle()->transientParent(), window.windowHandle());
+    const QPoint off = dialog.frameGeometry().center() - window.frameGeometry().center();
+    EXPECT_LE(off.manhattanLength(), 1); // centring rounds
+}
+
+// What a High Scores dialog shows: the selected tabs' texts, then every row from left to right;
+// fails for a row that is not shown whole.
 QStringList ShownScores(QDialog& dialog);
+
+inline void ClickTab(QDialog& dialog, const char* bar, const QString& text) {
+    auto* tabs = dialog.findChild<QTabBar*>(bar);
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        if (tabs->tabText(tab) == text)
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+}
+
+// Clicks a cell of the score list (column 0 the name, 2 the score), twice as a double-click.
+inline void Click(QDialog& dialog, int row, int column, bool twice = false) {
+    auto* list = dialog.findChild<QTreeWidget*>("scoreList1014");
+    const QPoint at = list->visualRect(list->model()->index(row, column)).center();
+    if (twice)
+        QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {},
+                           list->viewport()->mapTo(&dialog, at));
+    else
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QCoreApplication::processEvents();
+}
+
+inline QLineEdit* Editor() {
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
+
+inline void Retype(const QString& name) {
+    ASSERT_NE(Editor(), nullptr) << "no name editor is open";
+    QTest::keyClick(Editor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Editor(), name.isEmpty() ? QString("\b") : name);
+    QTest::keyClick(Editor(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+}

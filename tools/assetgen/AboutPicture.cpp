@@ -1,4 +1,5 @@
-// The About picture (133): the title, eight balls on a hill and the version.
+// The About picture (133): the title, eight balls on a hill and the version; and the same picture
+// without its English words (134), for the languages that write their own over it.
 #include "tools/assetgen/Art.h"
 #include "tools/assetgen/Quantizer.h"
 #include "tools/assetgen/StrokeFont.h"
@@ -6,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
+#include <optional>
 
 namespace AssetGen {
 
@@ -114,7 +116,8 @@ void PaintBallPyramid(QImage& hi, int factor) {
         PaintBall(hi, factor, QPointF(b.X, b.Y), r, {b.Colour, BallLook::Ordinary, true, true});
 }
 
-QImage AboutTrueColour(const QString& version) {
+// Without a version, also without the words under the title.
+QImage AboutTrueColour(const std::optional<QString>& version) {
     constexpr int Factor = 4;
     QImage hi = MakeCanvas(ClientWidth * Factor, ClientHeight * Factor, 0xffffffffU);
     {
@@ -124,19 +127,20 @@ QImage AboutTrueColour(const QString& version) {
         PaintSky(p);
         PaintHill(p);
         PaintTitle(p, "Pebblix", 64, 4.6, 2.3);
-        PaintCentredText(p, "a ball puzzle game", 90, 1.45, 1.15, QColor(34, 62, 110));
+        if (version)
+            PaintCentredText(p, "a ball puzzle game", 90, 1.45, 1.15, QColor(34, 62, 110));
         for (double x : {66.0, 102.0, 138.0, 174.0})
             PaintSoftShadow(p, QPointF(x + 2, 206), 19, 5, 100);
     }
     PaintBallPyramid(hi, Factor);
-    {
+    if (version) {
         QPainter p(&hi);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(Factor, Factor);
         p.translate(0.6, 0.9);
-        PaintCentredText(p, "version " + version, 248, 1.5, 1.2, QColor(40, 100, 40, 140));
+        PaintCentredText(p, "version " + *version, 248, 1.5, 1.2, QColor(40, 100, 40, 140));
         p.translate(-0.6, -0.9);
-        PaintCentredText(p, "version " + version, 248, 1.5, 1.2, QColor(255, 255, 255));
+        PaintCentredText(p, "version " + *version, 248, 1.5, 1.2, QColor(255, 255, 255));
     }
     return Downsample(hi, Factor).convertToFormat(QImage::Format_RGB32);
 }
@@ -145,6 +149,10 @@ QImage AboutTrueColour(const QString& version) {
 
 QImage AboutPicture(const QString& version) {
     return Quantize(AboutTrueColour(version), 256, {});
+}
+
+QImage AboutBackdrop() {
+    return Quantize(AboutTrueColour(std::nullopt), 256, {});
 }
 
 } // namespace AssetGen

@@ -61,6 +61,7 @@ QImage BallSprites();                        // 110: 48 × 240
 QImage BoardPicture();                       // 111: 240 × 270
 QImage PathSprites();                        // 122: 48 × 192
 QImage AboutPicture(const QString& version); // 133: 240 × 270
+QImage AboutBackdrop();                      // 134: 240 × 270, 133 without its words
 QImage ToolbarStrip();                       // 128: 64 × 15, 16 colours
 QImage AppIcon(int size);                    // premultiplied ARGB, size × size
 QByteArray AppIconSvg();

@@ -2,7 +2,7 @@
 //
 //   pebblix-assetgen [--preview FILE] OUTPUT_FOLDER
 //
-// OUTPUT_FOLDER receives bitmaps/{110,111,122,128,133}.bmp, waves/{123,125,126,127,128}.wav and
+// OUTPUT_FOLDER receives bitmaps/{110,111,122,128,133,134}.bmp, waves/{123,125,126,127,128}.wav and
 // icons/pebblix-{16,32,48,64,128,256}.png with icons/pebblix.svg. With --preview, FILE receives
 // a PNG of a composed sample board. The same source always gives byte-identical files.
 #include "resources/ResourceIds.h"
@@ -34,6 +34,7 @@ void WriteAll(const QString& out) {
     writeBitmap(PathSpritesBitmap, PathSprites(), 8);
     writeBitmap(ToolbarBitmap, ToolbarStrip(), 4);
     writeBitmap(AboutBitmap, AboutPicture(QStringLiteral(PEBBLIX_VERSION)), 8);
+    writeBitmap(AboutBackdropBitmap, AboutBackdrop(), 8);
     for (const SoundFile& sound : SoundFiles())
         WriteFile(out + "/" + ResourcePaths::WaveFile(sound.Resource), WaveFileBytes(sound));
     for (int size : ResourcePaths::IconSizes)

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-// The About box: its whole face is the About picture. It has no visible button; the title
-// bar's close button, Enter and Escape end it.
+// The About box: its whole face is the About picture, with its words in the player's language. It
+// has no visible button; the title bar's close button, Enter and Escape end it.
 class AboutDialog : public QDialog {
     Q_OBJECT
 

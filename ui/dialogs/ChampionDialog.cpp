@@ -12,13 +12,13 @@ ChampionDialog::ChampionDialog(QWidget* parent)
 
 void ChampionDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
-        Form.nameEdit1019->setText(QString::fromStdU16String(PlayerName));
+        Form.nameEdit1019->setText(ShownName::Of(PlayerName));
         Form.nameEdit1019->setFocus();
     }
     QDialog::showEvent(event);
 }
 
 void ChampionDialog::accept() {
-    PlayerName = Form.nameEdit1019->text().toStdU16String();
+    PlayerName = ShownName::Edited(Form.nameEdit1019->text(), PlayerName);
     QDialog::accept();
 }

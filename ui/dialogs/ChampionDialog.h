@@ -6,7 +6,8 @@
 #include <string>
 
 // Asks a new champion for a name. The caller sets PlayerName before exec() and reads it after
-// exec() returned QDialog::Accepted; Cancel leaves it as the caller set it.
+// exec() returned QDialog::Accepted; Cancel, or a name left as shown, leaves it as the caller set
+// it.
 class ChampionDialog : public QDialog {
     Q_OBJECT
 

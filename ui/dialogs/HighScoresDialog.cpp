@@ -6,8 +6,11 @@
 #include "resources/ResourceIds.h"
 #include "ui/GameContext.h"
 #include "ui/dialogs/NameEditDelegate.h"
+#include "ui/dialogs/PlayerName.h"
+#include "ui/dialogs/SaveFailureMessage.h"
 
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace {
@@ -27,6 +30,12 @@ HighScoresDialog::HighScoresDialog(const GameContext& context, QWidget* parent)
     for (int type = 0; type < GameTypeCount; ++type)
         Form.typeTabs1017->addTab(LoadResourceString(LinesString + type));
 
+    // The delegate sizes the rows, before the list's height is taken from them.
+    auto* names = new NameEditDelegate(Form.scoreList1014);
+    Form.scoreList1014->setItemDelegate(names);
+    connect(names, &NameEditDelegate::NameEdited, this, &HighScoresDialog::StoreName);
+    connect(Form.scoreList1014, &ScoreListView::EditEnded, this, &HighScoresDialog::EndNameEdit);
+
     QHeaderView& columns = *Form.scoreList1014->header();
     columns.moveSection(ScoreListView::RankColumn, 0);
     columns.setSectionResizeMode(ScoreListView::NameColumn, QHeaderView::Stretch);
@@ -38,7 +47,7 @@ HighScoresDialog::HighScoresDialog(const GameContext& context, QWidget* parent)
     Form.colorTabs1015->setCurrentIndex(ShownColors - GameBoard::MinColorCount);
     FillList();
 
-    // Exactly the five rows, without scrolling.
+    // Exactly the five rows, without scrolling: the rows of any names are equally tall.
     Form.scoreList1014->setFixedHeight(HighScoreTable::EntryCount *
                                            Form.scoreList1014->sizeHintForRow(0) +
                                        2 * Form.scoreList1014->frameWidth());
@@ -53,11 +62,6 @@ HighScoresDialog::HighScoresDialog(const GameContext& context, QWidget* parent)
     // The form cannot name the button box's buttons in its tab order: OK, Cancel, then the list
     // and the tabs. The order comes round right; OK is where it starts.
     Form.buttonBox->button(QDialogButtonBox::Ok)->setFocus();
-
-    auto* names = new NameEditDelegate(Form.scoreList1014);
-    Form.scoreList1014->setItemDelegate(names);
-    connect(names, &NameEditDelegate::NameEdited, this, &HighScoresDialog::StoreName);
-    connect(names, &QAbstractItemDelegate::closeEditor, this, &HighScoresDialog::EndNameEdit);
 }
 
 void HighScoresDialog::ShowTypeTab(int tab) {
@@ -76,15 +80,12 @@ void HighScoresDialog::ShowColorTab(int tab) {
 
 void HighScoresDialog::FillList() {
     Form.scoreList1014->clear();
-    const HighScoreTable table(static_cast<std::int16_t>(ShownType), ShownColors);
+    ShownTable.emplace(static_cast<std::int16_t>(ShownType), ShownColors);
     QList<QTreeWidgetItem*> rows;
     for (int i = 0; i < HighScoreTable::EntryCount; ++i) {
-        const HighScoreEntry& entry = table.GetEntry(i);
+        const HighScoreEntry& entry = ShownTable->GetEntry(i);
         auto* row = new QTreeWidgetItem;
-        // The stored default name reads in the player's language; the store keeps it as it is.
-        row->setText(ScoreListView::NameColumn, entry.Name == HighScoreTable::DefaultName
-                                                    ? tr("Anonymous")
-                                                    : QString::fromStdU16String(entry.Name));
+        row->setText(ScoreListView::NameColumn, ShownName::Of(entry.Name));
         row->setText(ScoreListView::RankColumn, QStringLiteral("%1.").arg(i + 1));
         // Scores show as signed numbers, as they always have: 4294967295 reads "-1".
         row->setText(ScoreListView::ScoreColumn,
@@ -97,12 +98,23 @@ void HighScoresDialog::FillList() {
     Form.scoreList1014->addTopLevelItems(rows);
 }
 
-void HighScoresDialog::StoreName(int row, const QString& name) {
-    HighScoreTable(static_cast<std::int16_t>(ShownType), ShownColors)
-        .StoreName(row, name.toStdU16String());
+void HighScoresDialog::StoreName(int row, const QString& text) {
+    const std::u16string name = ShownName::Edited(text, ShownTable->GetEntry(row).Name);
+    if (name == ShownTable->GetEntry(row).Name) // left as it was shown
+        return;
+    const HighScoreTable::StoredEntry stored = ShownTable->StoreName(row, name);
+    if (stored.Status != Registry::Success || stored.Row == HighScoreTable::EntryCount)
+        Untold = stored;
 }
 
 void HighScoresDialog::EndNameEdit() {
     FillList();
     Form.scoreList1014->setFocus();
+    const auto untold = std::exchange(Untold, std::nullopt);
+    if (untold && untold->Status != Registry::Success)
+        SaveFailureMessage(SaveFailureMessage::NameLost, untold->Status, this).exec();
+    else if (untold)
+        QMessageBox::information(
+            this, windowTitle(),
+            tr("The entry is no longer in the table; the name was not saved."));
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "persist/HighScoreTable.h"
 #include "ui_HighScoresDialog.h"
 
 #include <QDialog>
+#include <optional>
 
 class GameContext;
 
 // Shows the five entries of one high-score table and pages through all eighteen with a row of
 // game-type tabs above the list and a row of colour tabs below it. It opens on the table of the
-// game in progress; names are edited in place and stored at once.
+// game in progress; names are edited in place and stored at once, each into the entry it was shown
+// for.
 class HighScoresDialog : public QDialog {
     Q_OBJECT
 
@@ -23,8 +26,12 @@ private:
     void ShowColorTab(int tab);
     // Rebuilds the five rows from the registry: the list never keeps text of its own.
     void FillList();
-    void StoreName(int row, const QString& name);
+    void StoreName(int row, const QString& text);
+    // Rebuilds the list, and tells of a name that was not stored once its editor is gone: a
+    // message over the editor would end its edit a second time.
     void EndNameEdit();
 
     Ui::HighScoresDialog Form;
+    std::optional<HighScoreTable> ShownTable;          // as the list shows it
+    std::optional<HighScoreTable::StoredEntry> Untold; // a name not stored, not told yet
 };

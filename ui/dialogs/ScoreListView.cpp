@@ -10,3 +10,8 @@ bool ScoreListView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* 
         return false;
     return QTreeWidget::edit(index.siblingAtColumn(NameColumn), trigger, event);
 }
+
+void ScoreListView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTreeWidget::closeEditor(editor, hint);
+    emit EditEnded();
+}

@@ -15,6 +15,11 @@ public:
 
     explicit ScoreListView(QWidget* parent = nullptr);
 
+signals:
+    // A name editor has closed, however its edit ended.
+    void EditEnded();
+
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 };
