@@ -60,10 +60,9 @@ TEST_F(GameOverTest, AChampionsNameIsStoredShownAndOfferedOrToldLostAndACancelle
     EXPECT_EQ(Offered, "Ada");
     EXPECT_EQ(Shown, QStringList({"Lines", "6", "1. Ann 500", "2. Anonymous 450", "3. Ben 400",
                                   "4. Cy 300", "5. Di 200"}));
-    Open({.Anim = 0, .Colors = 6});         // without animation the last move ends the game at once
     PlayLastMove(250, {Enter(""), Read()}); // a cancelled name stores nothing
     EXPECT_EQ(Offered, "Anonymous");
-    EXPECT_EQ(Heard(), (Sounds{BallsSound, GameOverSound}));
+    EXPECT_EQ(Heard(), (Sounds{TickSound, BallsSound, GameOverSound}));
     PlayLastMove(0, {Read()}); // 0 passes not even an empty entry
     { // A save that does not land says what, why and where; the file stays as it was.
         const std::string stored = ReadFile(File);
@@ -84,11 +83,12 @@ TEST_F(GameOverTest, AChampionsNameIsStoredShownAndOfferedOrToldLostAndACancelle
     // In another language the default name reads in it, and stays the default left as shown.
     LanguageLoader language;
     language.Load({"de"});
-    Open({.Colors = 6});
+    Open({.Anim = 0, .Colors = 6}); // without animation the last move ends the game at once
     PlayLastMove(350, {Enter("Anonym"), Read([](QDialog& dialog) {
                            Click(dialog, 1, 0, true);
                            Retype("Anonym");
                        })});
+    EXPECT_EQ(Heard(), (Sounds{BallsSound, GameOverSound, ChampionSound}));
     const HighScoreTable table(Lines, 6);
     for (const std::u16string& name :
          {table.LastName, table.Entries[1].Name, table.Entries[3].Name})
