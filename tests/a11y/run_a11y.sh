@@ -37,7 +37,11 @@ steps=(
   "n|Next balls: light blue, green, yellow|Nächste Kugeln: hellblau, grün, gelb"
 )
 
-fail() { echo "FAIL ($mode, $language): $*" >&2 && exit 1; }
+fail() {
+  echo "FAIL ($mode, $language): $*" >&2
+  tail -n 20 "$work/log" "$work/orca.log" 2>/dev/null >&2 || true
+  exit 1
+}
 tools=(Xvfb xdotool dbus-daemon sqlite3 /usr/libexec/at-spi-bus-launcher)
 [ "$mode" = speech ] && tools+=(orca) || tools+=(/usr/bin/python3)
 for tool in "${tools[@]}"; do
@@ -46,10 +50,16 @@ done
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || { echo "SKIPPED: no pyatspi; tools/install-deps.sh installs it" && exit "$skipped"; }
 
 work=$(mktemp -d -t pebblix-a11y.XXXXXX) started=()
+# Orca is not our child, so it is waited for by polling: the next run's Orca refuses to start
+# while another one of this user is still there.
+stop() {
+  kill "$1" 2>/dev/null || return 0
+  for _ in {1..100}; do kill -0 "$1" 2>/dev/null || return 0; sleep 0.05; done
+  kill -KILL "$1" 2>/dev/null || true
+}
 stop_all() {
-  for ((index = ${#started[@]} - 1; index >= 0; --index)); do
-    { kill "${started[index]}"; wait "${started[index]}"; } 2>/dev/null || true
-  done
+  for ((index = ${#started[@]} - 1; index >= 0; --index)); do stop "${started[index]}"; done
+  wait 2>/dev/null || true
 }
 trap 'stop_all; rm -rf "$work"' EXIT && trap 'exit 1' INT TERM
 launch() { timeout --kill-after=5 280 "$@" 2>>"$work/log" & started+=("$!"); }
@@ -81,7 +91,11 @@ wait_for "the game to end" eval '! kill -0 "${started[-1]}" 2>/dev/null'
 sqlite3 "$PEBBLIX_REGISTRY" "UPDATE registry_values SET data = $squares_type WHERE name = 'GameType' AND data = $lines_type"
 
 spoken() { grep -F "SPEECH OUTPUT: '$1" "$work/orca.log" | tail -n +$((${2:-0} + 1)) | grep -q .; }
+other_orca() { pgrep -u "$(id -u)" -x orca >/dev/null; }
 if [ "$mode" = speech ]; then
+  # A run just before may still be stopping its Orca; a screen reader the user runs is left alone.
+  for _ in {1..200}; do other_orca && sleep 0.05 || break; done
+  other_orca && echo "SKIPPED: another Orca of this user is running" && exit "$skipped"
   # Orca writes its log through a terminal, which it flushes line by line.
   launch script -qfc "exec orca --debug-file=/dev/tty -u '$work/orca'" "$work/orca.log" </dev/null >/dev/null
   wait_for "Orca" grep -qs "SPEECH OUTPUT" "$work/orca.log"
