@@ -1,8 +1,8 @@
 // Plays whole games through the board's public operations, as the window does: a random ball goes
 // to a random reachable cell, and the board's notifications are answered at once (from inside
 // them) or later. After every call and at every notification the board is checked against plain
-// reference computations of the rules. `engine_soak [--games N] [--seed S]` plays N games
-// (default 80) of every game type, colour count and way of answering.
+// reference computations of the rules, its scores against a table. `engine_soak [--games N]
+// [--seed S]` plays N games (default 80) of every game type, colour count and way of answering.
 
 #include "engine/GameBoard.h"
 
@@ -47,12 +47,39 @@ std::vector<std::int32_t> Region(std::int32_t cell, Joins joins) {
     return distance;
 }
 
-std::int32_t ReferencePoints(std::int16_t gameType, std::int32_t colours, std::int32_t marked) {
-    const std::int32_t smallest = gameType == Squares ? 4 : gameType == Blocks ? 7 : 5;
-    const std::int32_t beyond = marked - smallest + 1;
-    const std::int32_t base = smallest - 1 + beyond * (beyond + 1) / 2;
-    return marked == 0 ? 0 : base + (colours - 3) * base / 10;
-}
+// Points for the balls marked at once, worked out by hand from the scoring rule and its examples,
+// so that no copy of a wrong formula can agree. A row: the balls, then the points at 3 to 8
+// colours for Lines, Squares, Blocks (0: no such figure). Soaks have marked 29 at most; more fail.
+constexpr std::array<std::array<std::int32_t, 19>, 28> PointsTable{{
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {4, 0, 0, 0, 0, 0, 0, 4, 4, 4, 5, 5, 6, 0, 0, 0, 0, 0, 0},
+    {5, 5, 5, 6, 6, 7, 7, 6, 6, 7, 7, 8, 9, 0, 0, 0, 0, 0, 0},
+    {6, 7, 7, 8, 9, 9, 10, 9, 9, 10, 11, 12, 13, 0, 0, 0, 0, 0, 0},
+    {7, 10, 11, 12, 13, 14, 15, 13, 14, 15, 16, 18, 19, 7, 7, 8, 9, 9, 10},
+    {8, 14, 15, 16, 18, 19, 21, 18, 19, 21, 23, 25, 27, 9, 9, 10, 11, 12, 13},
+    {9, 19, 20, 22, 24, 26, 28, 24, 26, 28, 31, 33, 36, 12, 13, 14, 15, 16, 18},
+    {10, 25, 27, 30, 32, 35, 37, 31, 34, 37, 40, 43, 46, 16, 17, 19, 20, 22, 24},
+    {11, 32, 35, 38, 41, 44, 48, 39, 42, 46, 50, 54, 58, 21, 23, 25, 27, 29, 31},
+    {12, 40, 44, 48, 52, 56, 60, 48, 52, 57, 62, 67, 72, 27, 29, 32, 35, 37, 40},
+    {13, 49, 53, 58, 63, 68, 73, 58, 63, 69, 75, 81, 87, 34, 37, 40, 44, 47, 51},
+    {14, 59, 64, 70, 76, 82, 88, 69, 75, 82, 89, 96, 103, 42, 46, 50, 54, 58, 63},
+    {15, 70, 77, 84, 91, 98, 105, 81, 89, 97, 105, 113, 121, 51, 56, 61, 66, 71, 76},
+    {16, 82, 90, 98, 106, 114, 123, 94, 103, 112, 122, 131, 141, 61, 67, 73, 79, 85, 91},
+    {17, 95, 104, 114, 123, 133, 142, 108, 118, 129, 140, 151, 162, 72, 79, 86, 93, 100, 108},
+    {18, 109, 119, 130, 141, 152, 163, 123, 135, 147, 159, 172, 184, 84, 92, 100, 109, 117, 126},
+    {19, 124, 136, 148, 161, 173, 186, 139, 152, 166, 180, 194, 208, 97, 106, 116, 126, 135, 145},
+    {20, 140, 154, 168, 182, 196, 210, 156, 171, 187, 202, 218, 234, 111, 122, 133, 144, 155, 166},
+    {21, 157, 172, 188, 204, 219, 235, 174, 191, 208, 226, 243, 261, 126, 138, 151, 163, 176, 189},
+    {22, 175, 192, 210, 227, 245, 262, 193, 212, 231, 250, 270, 289, 142, 156, 170, 184, 198, 213},
+    {23, 194, 213, 232, 252, 271, 291, 213, 234, 255, 276, 298, 319, 159, 174, 190, 206, 222, 238},
+    {24, 214, 235, 256, 278, 299, 321, 234, 257, 280, 304, 327, 351, 177, 194, 212, 230, 247, 265},
+    {25, 235, 258, 282, 305, 329, 352, 256, 281, 307, 332, 358, 384, 196, 215, 235, 254, 274, 294},
+    {26, 257, 282, 308, 334, 359, 385, 279, 306, 334, 362, 390, 418, 216, 237, 259, 280, 302, 324},
+    {27, 280, 308, 336, 364, 392, 420, 303, 333, 363, 393, 424, 454, 237, 260, 284, 308, 331, 355},
+    {28, 304, 334, 364, 395, 425, 456, 328, 360, 393, 426, 459, 492, 259, 284, 310, 336, 362, 388},
+    {29, 329, 361, 394, 427, 460, 493, 354, 389, 424, 460, 495, 531, 282, 310, 338, 366, 394, 423},
+    {30, 355, 390, 426, 461, 497, 532, 381, 419, 457, 495, 533, 571, 306, 336, 367, 397, 428, 459},
+}};
 
 // The balls that belong to a figure, found the plain way: for Lines and Squares as the union of
 // their smallest figures (five in a row; a square or a diamond of four), for Blocks as regions.
@@ -123,9 +150,11 @@ public:
         Expect(std::equal(figures.begin(), figures.end(), Board.Cells.begin(),
                           [](bool figure, std::int32_t cell) { return figure == (cell < 0); }),
                "the marked balls are not the figures");
-        const auto count = static_cast<std::int32_t>(std::ranges::count(figures, true));
-        Expect(Board.Score - ScoreSeen == ReferencePoints(Board.GameType, Board.ColorCount, count),
-               "the points do not match the balls marked");
+        const auto row = std::ranges::find(PointsTable, std::ranges::count(figures, true),
+                                           [](const auto& r) { return r[0]; });
+        Expect(row != PointsTable.end() &&
+                   Board.Score - ScoreSeen == (*row)[Board.GameType * 6 + Board.ColorCount - 2],
+               "the points are not the table's for the balls marked, or it has no row for them");
         Check("ScoreChanged");
     }
     void BallsAppearing() override {
@@ -219,9 +248,7 @@ private:
     }
 
     void Check(const char* when) {
-        const auto inPlay = [&](std::int32_t colour) {
-            return std::abs(colour) <= Board.ColorCount;
-        };
+        const auto inPlay = [&](std::int32_t c) { return std::abs(c) <= Board.ColorCount; };
         const auto nextBall = [&](std::int32_t ball) { return ball >= 1 && inPlay(ball); };
         const char* broken =
             Board.EmptyCells != std::ranges::count(Board.Cells, 0) ? "EmptyCells is off"
@@ -268,8 +295,7 @@ int main(int argc, char** argv) {
             static_cast<std::uint32_t>(std::stoul(argv[i + 1]));
     int broken = 0;
     for (const std::int16_t gameType : {Lines, Squares, Blocks})
-        for (std::int32_t colours = GameBoard::MinColorCount; colours <= GameBoard::MaxColorCount;
-             ++colours)
+        for (std::int32_t colours = 3; colours <= 8; ++colours)
             for (const bool answerAtOnce : {true, false})
                 for (std::uint32_t game = seed; game < seed + games; ++game) {
                     std::srand(game);

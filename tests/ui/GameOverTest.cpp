@@ -13,7 +13,7 @@ protected:
         Heard();
         Tap(8, 6);
         Tap(8, 7);
-        Frame->Tick(MoveTimerId);
+        Frame->Tick(MoveTimerId, Frame->Runs(MoveTimerId) ? 1 : 0); // without Anim it lands at once
         EXPECT_EQ(AnswerModals([] { QCoreApplication::processEvents(); }, answers), answers.size());
     }
     // The champion types `name` over the name offered; an empty name cancels.
@@ -83,11 +83,12 @@ TEST_F(GameOverTest, AChampionsNameIsStoredShownAndOfferedOrToldLostAndACancelle
     // In another language the default name reads in it, and stays the default left as shown.
     LanguageLoader language;
     language.Load({"de"});
-    Open({.Colors = 6});
+    Open({.Anim = 0, .Colors = 6}); // without animation the last move ends the game at once
     PlayLastMove(350, {Enter("Anonym"), Read([](QDialog& dialog) {
                            Click(dialog, 1, 0, true);
                            Retype("Anonym");
                        })});
+    EXPECT_EQ(Heard(), (Sounds{BallsSound, GameOverSound, ChampionSound}));
     const HighScoreTable table(Lines, 6);
     for (const std::u16string& name :
          {table.LastName, table.Entries[1].Name, table.Entries[3].Name})

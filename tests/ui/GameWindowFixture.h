@@ -51,6 +51,13 @@ public:
     using MainFrame::MainFrame;
 
     bool Runs(unsigned id) { return QtTimerOf(id) != 0; }
+    // How often the window asked the timer to tick, in ms; 0 when it is not running.
+    int Period(unsigned id) {
+        for (const auto& timer : QAbstractEventDispatcher::instance()->registeredTimers(this))
+            if (timer.timerId == QtTimerOf(id))
+                return timer.interval;
+        return 0;
+    }
     void Tick(unsigned id, int ticks = 1) {
         for (int tick = 0; tick < ticks; ++tick) {
             QTimerEvent event(QtTimerOf(id));

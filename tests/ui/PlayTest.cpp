@@ -1,26 +1,5 @@
 #include "tests/ui/GameWindowFixture.h"
 
-static std::int64_t Hidden(const GameBoard& board) {
-    return std::ranges::count_if(board.Cells, [](std::int32_t cell) { return cell < 0; });
-}
-
-TEST_F(GameWindowTest, TheFirstBallsBlinkInForFiveTicksWithTheirSound) {
-    ManualClockFrame& frame = Open();
-    EXPECT_EQ(Heard(), (Sounds{BallsSound, BallsSound}));
-    EXPECT_EQ(Hidden(Board()), 3);
-    Picture looks[] = {Draw(Board()), Draw(Board())};
-    for (std::string& row : looks[0])
-        for (char& cell : row)
-            cell = cell >= 'a' ? static_cast<char>(cell - 'a' + '1') : cell;
-    for (int tick = 0; tick < 5; ++tick) {
-        EXPECT_EQ(Seen(), looks[tick % 2]) << tick;
-        frame.Tick(AppearanceTimerId);
-    }
-    EXPECT_EQ(Seen(), looks[0]);
-    EXPECT_EQ(Board().TurnState, CheckMove);
-    EXPECT_FALSE(frame.Runs(AppearanceTimerId));
-}
-
 TEST_F(GameWindowTest, TapsSelectTheBallsInsideTheBoardAtEveryScale) {
     for (const int scale : {1, 3}) {
         Open({}, scale);
@@ -40,13 +19,31 @@ TEST_F(GameWindowTest, TapsSelectTheBallsInsideTheBoardAtEveryScale) {
     }
 }
 
-TEST_F(GameWindowTest, ASelectedBallBouncesAndTravelsAlongItsArrowsTickByTick) {
+TEST_F(GameWindowTest, ABallBouncesAndTravelsAlongItsArrowsAndBallsBlinkInAndOutTickByTick) {
     ManualClockFrame& frame = Open();
+    // Five ticks of 100 ms, the blinking balls in their own look first, while taps wait.
+    const auto blink = [&](unsigned timer, std::int64_t balls) {
+        EXPECT_EQ(std::ranges::count_if(Board().Cells, [](std::int32_t cell) { return cell < 0; }),
+                  balls);
+        EXPECT_EQ(frame.Period(timer), 100);
+        Picture looks[] = {Draw(Board()), Draw(Board())};
+        for (std::string& row : looks[0])
+            for (char& cell : row)
+                cell = cell >= 'a' ? static_cast<char>(cell - 'a' + '1') : cell;
+        for (int tick = 0; tick < 5; ++tick) {
+            EXPECT_EQ(Seen(), looks[tick % 2]) << tick;
+            Tap(6, 2);
+            frame.Tick(timer);
+        }
+        EXPECT_EQ(Board().Selection.Column, -1) << "taps wait until the animations end";
+    };
+    EXPECT_EQ(Heard(), (Sounds{BallsSound, BallsSound})) << "the start-up sound, the first balls'";
+    blink(AppearanceTimerId, 3);
     // (4, 5) blocks the straight way, so the path goes down, right, right and up.
     Lay({"12", "3", "", "", "....26", "", "..1"});
     QEvent deactivate(QEvent::WindowDeactivate);
-    Heard();
     Tap(0, 0);
+    EXPECT_EQ(frame.Period(SelectionTimerId), 500) << "it shows its other face every 500 ms";
     Tap(5, 5);
     frame.Tick(SelectionTimerId);
     EXPECT_EQ(Seen()[0], "a2.......") << "the walled-in ball has no path, and bounces on";
@@ -65,6 +62,7 @@ TEST_F(GameWindowTest, ASelectedBallBouncesAndTravelsAlongItsArrowsTickByTick) {
     Tap(4, 6);
     QCoreApplication::sendEvent(&frame, &deactivate); // leaving the window stops no move
     EXPECT_FALSE(frame.Runs(SelectionTimerId));
+    EXPECT_EQ(frame.Period(MoveTimerId), 100);
     for (const auto& [row4, row5] : {std::pair{"....26t..", "....Rru.."},
                                      {".....6t..", "....2Ru.."},
                                      {".....6t..", "....r2U.."},
@@ -76,30 +74,17 @@ TEST_F(GameWindowTest, ASelectedBallBouncesAndTravelsAlongItsArrowsTickByTick) {
     }
     EXPECT_EQ(Board().Cells[4 * 9 + 6], 2);
     EXPECT_EQ(Heard(), (Sounds{TickSound, TickSound, TickSound, TickSound, BallsSound}));
-    EXPECT_EQ(Hidden(Board()), 3) << "three new balls blink in";
-    frame.Tick(AppearanceTimerId, 4);
-    Tap(6, 2);
-    EXPECT_EQ(Board().Selection.Column, -1) << "taps wait until the animations end";
-    frame.Tick(AppearanceTimerId);
+    blink(AppearanceTimerId, 3);
     Tap(6, 2);
     EXPECT_EQ(Board().Selection, (CellPoint{2, 6}));
-}
-
-TEST_F(GameWindowTest, AFigureBlinksForFiveTicksThenVanishesWithoutNewBalls) {
-    ManualClockFrame& frame = Open();
-    Lay({"3333", "....3", "", "", "", ".....1"});
-    Heard();
+    // A figure blinks out, and no new balls come after it.
+    Lay({"3333", "....3", "", "", "", "", "..1"});
     Tap(1, 4);
     Tap(0, 4);
     frame.Tick(MoveTimerId);
     EXPECT_EQ(Heard(), (Sounds{TickSound, RemovalSound}));
     EXPECT_EQ(Board().Score, 6);
-    for (int tick = 0; tick < 5; ++tick) {
-        EXPECT_EQ(Seen()[0], tick % 2 == 0 ? "33333...." : "ccccc....") << tick;
-        Tap(5, 5);
-        frame.Tick(RemovalTimerId);
-    }
-    EXPECT_EQ(Board().Selection.Column, -1) << "taps wait until the animations end";
+    blink(RemovalTimerId, 5);
     EXPECT_EQ(Seen(), Draw(Board()));
     EXPECT_EQ(std::ranges::count(Board().Cells, 0), 80);
 }
