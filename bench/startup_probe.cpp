@@ -46,6 +46,38 @@ int Fail(const char* message) {
     return 1;
 }
 
+// Waits for the first window of the game's size to be drawn into and prints when that was.
+int WaitForFirstFrame(const Connection& x, const xcb_query_extension_reply_t& damage,
+                      std::chrono::steady_clock::time_point started, pid_t pid) {
+    pollfd watch{xcb_get_file_descriptor(x.Handle), POLLIN, 0};
+    for (;;) {
+        std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(
+            xcb_poll_for_event(x.Handle), &std::free);
+        if (!event) {
+            if (poll(&watch, 1, WaitLimitMs) <= 0) {
+                return Fail("no window was drawn in time");
+            }
+            continue;
+        }
+        const int type = event->response_type & 0x7f;
+        if (type == XCB_CREATE_NOTIFY) {
+            const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event.get());
+            if (created->width >= ClientWidth && created->height >= ClientHeight) {
+                xcb_damage_create(x.Handle, xcb_generate_id(x.Handle), created->window,
+                                  XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                xcb_flush(x.Handle);
+            }
+        } else if (type == damage.first_event + XCB_DAMAGE_NOTIFY) {
+            const auto* drawn = reinterpret_cast<xcb_damage_notify_event_t*>(event.get());
+            const std::chrono::duration<double, std::milli> elapsed =
+                std::chrono::steady_clock::now() - started;
+            std::printf("first_frame_ms %.1f\npid %d\nwindow %u\n", elapsed.count(),
+                        static_cast<int>(pid), drawn->drawable);
+            return 0;
+        }
+    }
+}
+
 int Start(char** command) {
     Connection x;
     if (xcb_connection_has_error(x.Handle)) {
@@ -71,34 +103,7 @@ int Start(char** command) {
     if (pid < 0) {
         return Fail("cannot start the command");
     }
-
-    pollfd watch{xcb_get_file_descriptor(x.Handle), POLLIN, 0};
-    for (;;) {
-        std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(
-            xcb_poll_for_event(x.Handle), &std::free);
-        if (!event) {
-            if (poll(&watch, 1, WaitLimitMs) <= 0) {
-                return Fail("no window was drawn in time");
-            }
-            continue;
-        }
-        const int type = event->response_type & 0x7f;
-        if (type == XCB_CREATE_NOTIFY) {
-            const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event.get());
-            if (created->width >= ClientWidth && created->height >= ClientHeight) {
-                xcb_damage_create(x.Handle, xcb_generate_id(x.Handle), created->window,
-                                  XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
-                xcb_flush(x.Handle);
-            }
-        } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY) {
-            const auto* drawn = reinterpret_cast<xcb_damage_notify_event_t*>(event.get());
-            const std::chrono::duration<double, std::milli> elapsed =
-                std::chrono::steady_clock::now() - started;
-            std::printf("first_frame_ms %.1f\npid %d\nwindow %u\n", elapsed.count(),
-                        static_cast<int>(pid), drawn->drawable);
-            return 0;
-        }
-    }
+    return WaitForFirstFrame(x, *damage, started, pid);
 }
 
 int FindBall(xcb_window_t window, int scale) {

@@ -140,6 +140,9 @@ private:
     std::int32_t PointsFor(std::int32_t marked) const;
 
     std::int32_t MarkNeighbours(std::int32_t row, std::int32_t column, std::int32_t mark);
+    // Marks the free cells by their distance from the first marks until the target holds one;
+    // whether it was reached within MaxPathLength steps.
+    bool FloodToward(std::int32_t target);
     void TracePathBack(std::int32_t row, std::int32_t column);
 
     void CheckMoveStage();

@@ -39,34 +39,35 @@ std::int32_t GameBoard::FindPath(std::int32_t row, std::int32_t column) {
         return 0;
     }
 
-    // Flood level by level: the cells at distance d hold -d.
     const std::int32_t target = row * Columns + column;
-    bool reached = false;
-    for (std::int32_t level = -1; level >= -MaxPathLength; --level) {
-        std::int32_t newMarks = 0;
-        for (std::int32_t index = 0; index < Rows * Columns && !reached; ++index) {
-            if (Cells[index] != level) {
-                continue;
-            }
-            if (index == target) {
-                reached = true;
-            } else {
-                newMarks += MarkNeighbours(index / Columns, index % Columns, level - 1);
-            }
-        }
-        if (reached || newMarks == 0) {
-            break;
-        }
-    }
-
     std::int32_t length = 0;
-    if (reached) {
+    if (FloodToward(target)) {
         length = -Cells[target];
         TracePathBack(row, column);
     }
     std::replace_if(
         Cells.begin(), Cells.end(), [](std::int32_t cell) { return cell < 0; }, 0);
     return length;
+}
+
+bool GameBoard::FloodToward(std::int32_t target) {
+    // Level by level: the cells at distance d hold -d.
+    for (std::int32_t level = -1; level >= -MaxPathLength; --level) {
+        std::int32_t newMarks = 0;
+        for (std::int32_t index = 0; index < Rows * Columns; ++index) {
+            if (Cells[index] != level) {
+                continue;
+            }
+            if (index == target) {
+                return true;
+            }
+            newMarks += MarkNeighbours(index / Columns, index % Columns, level - 1);
+        }
+        if (newMarks == 0) {
+            break;
+        }
+    }
+    return false;
 }
 
 void GameBoard::TracePathBack(std::int32_t row, std::int32_t column) {

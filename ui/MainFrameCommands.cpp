@@ -10,21 +10,36 @@
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/SaveFailureMessage.h"
 
+#include <optional>
+
+namespace {
+
+// The game type a command of the menu's three new games starts; nothing for the other commands.
+std::optional<std::int16_t> NewGameType(int commandId) {
+    switch (commandId) {
+    case CommandNewLines:
+        return Lines;
+    case CommandNewSquares:
+        return Squares;
+    case CommandNewBlocks:
+        return Blocks;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 void MainFrame::OnCommand(int commandId) {
     // After Exit the window waits, hidden and without its context, for the event loop to end.
     if (!Context) {
         return;
     }
+    if (const std::optional<std::int16_t> gameType = NewGameType(commandId)) {
+        NewGame(*gameType, false);
+        return;
+    }
     switch (commandId) {
-    case CommandNewLines:
-        NewGame(0, false);
-        break;
-    case CommandNewSquares:
-        NewGame(1, false);
-        break;
-    case CommandNewBlocks:
-        NewGame(2, false);
-        break;
     case CommandNewGame:
         NewGame(Context->Settings.GetGameType(), false);
         break;

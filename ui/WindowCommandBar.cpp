@@ -33,7 +33,17 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     QMenuBar* menuBar = window.menuBar();
     // The Done button lives in the menu bar's corner, which a global menu would take away.
     menuBar->setNativeMenuBar(false);
-    QMenu* game = menuBar->addMenu(tr("&Game"));
+    AddGameMenu(window, *menuBar);
+    AddShortcutCommands(window);
+    DoneButton = new QToolButton(menuBar);
+    DoneButton->setDefaultAction(AddAction(window, CommandDone, tr("Done")));
+    DoneButton->setAutoRaise(true);
+    menuBar->setCornerWidget(DoneButton, Qt::TopRightCorner);
+    AddToolbar(window);
+}
+
+void WindowCommandBar::AddGameMenu(QMainWindow& window, QMenuBar& menuBar) {
+    QMenu* game = menuBar.addMenu(tr("&Game"));
     game->addAction(AddAction(window, CommandNewLines, tr("New Lines")));
     game->addAction(AddAction(window, CommandNewSquares, tr("New Squares")));
     game->addAction(AddAction(window, CommandNewBlocks, tr("New Blocks")));
@@ -44,7 +54,9 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     game->addAction(AddAction(window, CommandAbout, tr("&About...")));
     game->addAction(AddAction(window, CommandExit, tr("Exit")));
     Action(CommandExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
 
+void WindowCommandBar::AddShortcutCommands(QMainWindow& window) {
     AddAction(window, CommandNewGame, tr("New Game"))
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     AddAction(window, CommandHelp, tr("Help"))->setShortcut(QKeySequence::HelpContents);
@@ -58,12 +70,9 @@ WindowCommandBar::WindowCommandBar(QMainWindow& window, Dispatch dispatch)
     // Shortcuts of the buttons without a menu item go on working while the toolbar is hidden.
     window.addAction(Action(CommandNewGame));
     window.addAction(Action(CommandHelp));
+}
 
-    DoneButton = new QToolButton(menuBar);
-    DoneButton->setDefaultAction(AddAction(window, CommandDone, tr("Done")));
-    DoneButton->setAutoRaise(true);
-    menuBar->setCornerWidget(DoneButton, Qt::TopRightCorner);
-
+void WindowCommandBar::AddToolbar(QMainWindow& window) {
     const QImage strip(ResourcePaths::BitmapPath(ToolbarBitmap));
     QToolBar* buttons = window.addToolBar(tr("Game"));
     buttons->setMovable(false);

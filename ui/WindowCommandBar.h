@@ -6,6 +6,7 @@
 #include <map>
 
 class QMainWindow;
+class QMenuBar;
 class QToolButton;
 
 // The window's command bar: the "&Game" menu, the four-button toolbar and the Done button at the
@@ -27,6 +28,12 @@ public:
     void ShowDoneButton(bool shown);
 
 private:
+    // The "&Game" menu, with Exit's Ctrl+Q.
+    void AddGameMenu(QMainWindow& window, QMenuBar& menuBar);
+    // The commands reached by their keys without a menu item: New Game, Help and the Done toggle.
+    void AddShortcutCommands(QMainWindow& window);
+    // The four buttons, each with its picture from the toolbar strip.
+    void AddToolbar(QMainWindow& window);
     QAction* AddAction(QMainWindow& window, int commandId, const QString& text);
 
     Dispatch OnCommand;

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+static void WriteFile(const std::uint8_t* data, std::size_t size) {
     const bool script = size > 0 && data[0] % 2 == 1;
     const std::string rest(reinterpret_cast<const char*>(data) + (size > 0), size - (size > 0));
     std::ofstream(File, std::ios::binary | std::ios::trunc) << (script ? "" : rest);
@@ -53,6 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sqlite3_exec(db, rest.c_str(), nullptr, nullptr, nullptr);
         sqlite3_close(db);
     }
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    WriteFile(data, size);
     const std::string before = Contents(File);
     const bool ours = ReadAppKey([](Registry::Key&) {});
 

@@ -12,8 +12,7 @@ static std::vector<int> Options() {
 
 using StoredValuesTest = ThrowAwayRegistry;
 
-TEST_F(StoredValuesTest,
-       TheValuesAreKeptInTheirFormatsReadByTheRulesAndWrittenByTheCopyThatChangedThem) {
+TEST_F(StoredValuesTest, TheValuesAreKeptInTheirFormatsAndWrittenByTheCopyThatChangedThem) {
     GameSettings settings;
     EXPECT_EQ(Options(), (std::vector<int>{5, 0, 1, 1, 1}));
     EXPECT_EQ(Sql("SELECT count(*) FROM registry_keys")[0], "4") << "loading made the key";
@@ -45,8 +44,11 @@ TEST_F(StoredValuesTest,
     other.Save();
     settings.Save(); // it changed nothing since its own save
     EXPECT_EQ(Options(), (std::vector<int>{7, -2, 0, 0, 0}));
+}
 
-    // Another type or size reads as the default; numbers are kept as read, flags made 0 or 1.
+TEST_F(StoredValuesTest, AValueOfAnotherTypeOrSizeReadsAsItsDefaultAndRanksCompareUnsigned) {
+    Options(); // loading makes the file
+    // Numbers are kept as read, flags made 0 or 1.
     const std::tuple<const char*, int, const char*, std::vector<int>> planted[] = {
         {"Colors", 1, "37000000", {5, 0, 1, 1, 1}},
         {"colors", 4, "0C000000", {12, 0, 1, 1, 1}},
@@ -69,7 +71,7 @@ TEST_F(StoredValuesTest,
     Plant("G1C6Score0", 1, "310032000000");         // a text
     Plant("G1C6Score1", 4, "0100000000");           // five bytes
     Plant("G1C6Name4", 1, std::string(16384, '4')); // 8 KiB without a zero: ends with the data
-    table = HighScoreTable(1, 6);
+    HighScoreTable table(1, 6);
     for (const auto& [index, name] :
          {std::pair{0, u"Bo"}, {1, u"Al"}, {2, u"Cy"}, {3, u"Anonymous"}})
         EXPECT_TRUE(table.GetEntry(index).Name == name && table.GetEntry(index).Score == 0)
