@@ -141,7 +141,7 @@ bool HelpViewerWindow::TakeRequests(QDBusConnection bus) {
         return true;
     }
     // Another viewer took the name first, maybe started by the same quick presses of F1. Its
-    // answer is awaited with the events running: in the tests it runs in this very process.
+    // answer is awaited with the events running, so that it may even run in this very process.
     const QDBusMessage answer =
         bus.call(ShowHelpPageCall(Browser->source().toString(QUrl::FullyEncoded)),
                  QDBus::BlockWithGui, HelpViewerAnswerMilliseconds);

@@ -18,7 +18,8 @@ public:
 
     // Takes the calls of ShowHelpPageCall on `bus` under HelpViewerBusName. False when another
     // viewer owns the name: it was asked to show this window's page, and this window is not
-    // needed. Without a bus, or when that viewer does not answer, this window runs alone.
+    // needed. Without a bus, or when that viewer does not answer, this window runs alone; in the
+    // second case it takes the name once that viewer leaves.
     bool TakeRequests(QDBusConnection bus = QDBusConnection::sessionBus());
 
 public slots:
