@@ -1,11 +1,10 @@
 #include "platform/HelpLauncher.h"
 
 #include <QCoreApplication>
+#include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QProcess>
-#include <QStandardPaths>
 
 namespace {
 
@@ -14,9 +13,7 @@ constexpr char HelpPageName[] = "pbxhelp.htm";
 constexpr char TranslatedHelpPageName[] = "pbxhelp.%1.htm";
 constexpr char InstalledHelpFolder[] = "../share/pebblix/help";
 constexpr char ContentsAnchor[] = "Main_Contents";
-constexpr char SocketName[] = "pebblix-help";
-// A viewer that listens answers at once; this only bounds the wait for one that is stuck.
-constexpr int ViewerAnswerMilliseconds = 500;
+constexpr char ShowPageMethod[] = "ShowPage";
 
 } // namespace
 
@@ -49,30 +46,40 @@ HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QSt
              page.toString(QUrl::FullyEncoded)}};
 }
 
-QString HelpViewerSocketName() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-        .filePath(QString::fromLatin1(SocketName));
+QDBusMessage ShowHelpPageCall(const QString& page) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(HelpViewerBusName), QString::fromLatin1(HelpViewerObjectPath),
+        QString::fromLatin1(HelpViewerBusName), QString::fromLatin1(ShowPageMethod));
+    call << page;
+    return call;
 }
 
-bool ShowInRunningHelpViewer(const QUrl& page, const QString& socketName) {
-    QLocalSocket viewer;
-    viewer.connectToServer(socketName);
-    if (!viewer.waitForConnected(ViewerAnswerMilliseconds)) {
-        return false;
-    }
-    viewer.write(page.toEncoded() + '\n');
-    return viewer.waitForBytesWritten(ViewerAnswerMilliseconds);
-}
-
-void LaunchHelp() {
+void LaunchHelp(const QDBusConnection& bus, const QString& program) {
     // The default locale is the language the program speaks.
     const QString page = FindHelpPage(QCoreApplication::applicationDirPath(), QLocale());
     if (page.isEmpty()) {
         return;
     }
-    const HelpViewerCommand command =
-        ComposeHelpViewerCommand(QCoreApplication::applicationFilePath(), page);
-    if (!ShowInRunningHelpViewer(QUrl(command.Arguments.constLast()))) {
+    const HelpViewerCommand command = ComposeHelpViewerCommand(program, page);
+    const auto startViewer = [command] {
         QProcess::startDetached(command.Program, command.Arguments);
+    };
+    if (!bus.isConnected()) {
+        startViewer();
+        return;
     }
+    auto* answer =
+        new QDBusPendingCallWatcher(bus.asyncCall(ShowHelpPageCall(command.Arguments.constLast()),
+                                                  HelpViewerAnswerMilliseconds),
+                                    QCoreApplication::instance());
+    QObject::connect(answer, &QDBusPendingCallWatcher::finished, answer, [startViewer, answer] {
+        if (answer->isError()) {
+            startViewer();
+        }
+        answer->deleteLater();
+    });
+}
+
+void LaunchHelp() {
+    LaunchHelp(QDBusConnection::sessionBus(), QCoreApplication::applicationFilePath());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -22,14 +24,25 @@ QString FindHelpPage(const QString& programFolder, const QLocale& locale = QLoca
 // The command that shows `helpPage` at its contents with the program `programPath`.
 HelpViewerCommand ComposeHelpViewerCommand(const QString& programPath, const QString& helpPage);
 
-// Where the running help viewer takes requests to show a page: a local socket in the player's own
-// runtime folder, so that each player has one viewer.
-QString HelpViewerSocketName();
+// The running help viewer owns this name on the player's session bus, so that each player has one
+// viewer, and shows the pages asked of it by ShowHelpPageCall: its object at this path has an
+// interface of the same name.
+inline constexpr char HelpViewerBusName[] = "io.github.pebblix.pebblix.Help";
+inline constexpr char HelpViewerObjectPath[] = "/io/github/pebblix/pebblix/Help";
 
-// Asks the help viewer that takes requests at `socketName` to show `page` and come to the front.
-// False, without waiting, when none does: no viewer runs, or one that ended left its socket.
-bool ShowInRunningHelpViewer(const QUrl& page, const QString& socketName = HelpViewerSocketName());
+// The call that asks the help viewer owning HelpViewerBusName to show `page` (a URL as
+// ComposeHelpViewerCommand writes it) and to come to the front.
+QDBusMessage ShowHelpPageCall(const QString& page);
 
-// Shows the help page in the help viewer that runs, or else starts one as a process of its own. A
-// missing page or a failed start shows nothing.
+// How long a call to the running viewer may take: one that runs answers at once, and this only
+// bounds the wait for one that is stuck.
+inline constexpr int HelpViewerAnswerMilliseconds = 3000;
+
+// Shows the help page of the program's language in the help viewer that runs on `bus`, or else
+// starts `program` as a viewer of its own: when no one owns the name, there is no bus or the viewer
+// does not answer. Returns at once; the answer comes while the event loop runs. A missing page or
+// a failed start shows nothing.
+void LaunchHelp(const QDBusConnection& bus, const QString& program);
+
+// LaunchHelp on the session bus with the program itself as the viewer.
 void LaunchHelp();

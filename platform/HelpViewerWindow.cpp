@@ -4,8 +4,8 @@
 #include "resources/ResourceIds.h"
 
 #include <QAction>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTextBrowser>
@@ -111,8 +111,7 @@ public:
 } // namespace
 
 HelpViewerWindow::HelpViewerWindow(const QUrl& page)
-    : Browser(new HelpBrowser(this))
-    , Requests(new QLocalServer(this)) {
+    : Browser(new HelpBrowser(this)) {
     Browser->setOpenExternalLinks(true);
     setCentralWidget(Browser);
     resize(WindowSize);
@@ -123,45 +122,41 @@ HelpViewerWindow::HelpViewerWindow(const QUrl& page)
     addAction(closeAction);
 
     connect(Browser, &QTextBrowser::sourceChanged, this, &HelpViewerWindow::ShowTitle);
-    connect(Requests, &QLocalServer::newConnection, this, &HelpViewerWindow::AcceptRequests);
     Browser->setSource(page);
     ShowTitle();
 }
 
-bool HelpViewerWindow::TakeRequests(const QString& socketName) {
-    // The socket lies in the player's own runtime folder. Asking Qt for narrower rights would have
-    // it replace a socket that is already there, and the running viewer would lose its requests.
-    if (Requests->listen(socketName)) {
+bool HelpViewerWindow::TakeRequests(QDBusConnection bus) {
+    const QString busName = QString::fromLatin1(HelpViewerBusName);
+    // The object is there before the name, so that no call to the name misses it.
+    if (!bus.registerObject(QString::fromLatin1(HelpViewerObjectPath), busName, this,
+                            QDBusConnection::ExportScriptableSlots)) {
         return true;
     }
-    if (ShowInRunningHelpViewer(Browser->source(), socketName)) {
-        return false;
+    // In the queue behind a viewer that is stuck or leaving, this one takes the name after it.
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> taken =
+        bus.interface()->registerService(busName, QDBusConnectionInterface::QueueService,
+                                         QDBusConnectionInterface::DontAllowReplacement);
+    if (taken.value() != QDBusConnectionInterface::ServiceQueued) {
+        return true;
     }
-    // A socket that nobody answers; should this viewer fail to take its place, it runs alone.
-    QLocalServer::removeServer(socketName);
-    Requests->listen(socketName);
-    return true;
+    // Another viewer took the name first, maybe started by the same quick presses of F1. Its
+    // answer is awaited with the events running, so that it may even run in this very process.
+    const QDBusMessage answer =
+        bus.call(ShowHelpPageCall(Browser->source().toString(QUrl::FullyEncoded)),
+                 QDBus::BlockWithGui, HelpViewerAnswerMilliseconds);
+    return answer.type() != QDBusMessage::ReplyMessage;
 }
 
-void HelpViewerWindow::ShowPage(const QUrl& page) {
-    if (page.adjusted(QUrl::RemoveFragment) != Browser->source().adjusted(QUrl::RemoveFragment)) {
-        Browser->setSource(page);
+void HelpViewerWindow::ShowPage(const QString& page) {
+    const QUrl url(page);
+    if (url.adjusted(QUrl::RemoveFragment) != Browser->source().adjusted(QUrl::RemoveFragment)) {
+        Browser->setSource(url);
     }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
-}
-
-void HelpViewerWindow::AcceptRequests() {
-    while (QLocalSocket* client = Requests->nextPendingConnection()) {
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        connect(client, &QLocalSocket::readyRead, this, [this, client] {
-            if (client->canReadLine()) {
-                ShowPage(QUrl::fromEncoded(client->readLine().trimmed()));
-            }
-        });
-    }
 }
 
 void HelpViewerWindow::ShowTitle() {

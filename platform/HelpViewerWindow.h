@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QUrl>
 
-class QLocalServer;
 class QTextBrowser;
 
 // A small window that shows a help page at its anchor, follows its links and closes with Escape
@@ -17,18 +16,19 @@ class HelpViewerWindow : public QMainWindow {
 public:
     explicit HelpViewerWindow(const QUrl& page);
 
-    // Takes the requests of ShowInRunningHelpViewer at `socketName`, in place of a socket that a
-    // viewer which ended left behind. False when a running viewer takes them: it was asked to show
-    // this window's page, and this window is not needed.
-    bool TakeRequests(const QString& socketName = HelpViewerSocketName());
+    // Takes the calls of ShowHelpPageCall on `bus` under HelpViewerBusName. False when another
+    // viewer owns the name: it was asked to show this window's page, and this window is not
+    // needed. Without a bus, or when that viewer does not answer, this window runs alone; in the
+    // second case it takes the name once that viewer leaves.
+    bool TakeRequests(QDBusConnection bus = QDBusConnection::sessionBus());
 
-    // Shows `page`, keeping the reader's place when it is the page shown, and comes to the front.
-    void ShowPage(const QUrl& page);
+public slots:
+    // Shows the page at the URL `page`, keeping the reader's place when it is the page shown, and
+    // comes to the front.
+    Q_SCRIPTABLE void ShowPage(const QString& page);
 
 private:
-    void AcceptRequests();
     void ShowTitle();
 
     QTextBrowser* Browser;
-    QLocalServer* Requests;
 };

@@ -11,8 +11,9 @@ packages=(
   libpulse-dev # the game plays its sounds on the desktop's sound server
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n # translations: lupdate, lrelease, Qt's own
   libsqlite3-dev sqlite3
-  # The end-to-end test's two sound servers (with a private session bus), recorder and listener
-  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber dbus-daemon python3
+  # The end-to-end test's two sound servers, recorder and listener
+  pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber python3
+  dbus-daemon # private session buses: the help window's test, PipeWire's and the screen reader's
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-wqy-microhei # Latin, Cyrillic, Arabic; Chinese and Japanese
   xvfb xdotool libxcb1-dev libxcb-damage0-dev

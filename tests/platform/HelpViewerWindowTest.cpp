@@ -1,19 +1,17 @@
 #include "platform/HelpViewerWindow.h"
 
+#include "WaveFiles.h"
 #include "platform/HelpLauncher.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <cstring>
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace {
 
@@ -72,23 +70,44 @@ TEST(HelpViewerWindowTest, APageInARightToLeftLanguageReadsFromTheRightItsTables
     EXPECT_GT(x("F1"), x("فتح هذه المساعدة")) << "each key right of what it does";
 }
 
-TEST(HelpViewerWindowTest, ASecondRequestBringsTheOpenViewerToTheFrontWhateverAnEndedOneLeft) {
-    QTemporaryDir runtime;
-    const QString socket = runtime.filePath("pebblix-help");
-    // The socket of a viewer that ended without taking it away: nobody answers there.
-    sockaddr_un address{AF_UNIX, {}};
-    std::strncpy(address.sun_path, qPrintable(socket), sizeof(address.sun_path) - 1);
-    const int left = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(left, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    ::close(left);
-    EXPECT_FALSE(ShowInRunningHelpViewer(HelpPage(), socket));
+TEST(HelpViewerWindowTest, F1ShowsTheHelpInTheOneRunningViewerOrElseStartsOne) {
+    const QTemporaryDir folder;
+    const QString viewer = folder.filePath("viewer"); // writes down what it was started with
+    WriteFile(viewer, "#!/bin/sh\necho \"$@\" >>\"$0.started\"\n");
+    QFile::setPermissions(viewer, QFile::ReadOwner | QFile::ExeOwner);
+    const auto started = [&viewer, line = "--help-viewer " + HelpPage(QLocale()).toString() +
+                                          '\n'](int times) {
+        return QTest::qWaitFor([&] {
+            QFile list(viewer + ".started");
+            return list.open(QIODevice::ReadOnly) && list.readAll() == line.repeated(times);
+        });
+    };
+    QProcess bus; // the test's own, as a desktop has one
+    bus.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+    if (!bus.waitForReadyRead(10000))
+        GTEST_SKIP() << "no private session bus: dbus-daemon is missing or did not start";
+    const auto connect = [address = QString(bus.readLine().trimmed())](const char* program) {
+        return QDBusConnection::connectToBus(address, program);
+    };
+    LaunchHelp(connect("game"), viewer);
+    EXPECT_TRUE(started(1)) << "no viewer owns the name";
 
     HelpViewerWindow first(HelpPage());
-    ASSERT_TRUE(first.TakeRequests(socket));
+    ASSERT_TRUE(first.TakeRequests(connect("first")));
     HelpViewerWindow second(HelpPage(QLocale(QLocale::German)));
-    EXPECT_FALSE(second.TakeRequests(socket)) << "the first viewer shows the page instead";
+    EXPECT_FALSE(second.TakeRequests(connect("second"))) << "the first viewer shows the page";
     EXPECT_TRUE(QTest::qWaitFor([&first] { return first.isActiveWindow(); }));
     EXPECT_EQ(first.windowTitle(), "Pebblix-Hilfe");
+
+    const QLocale language;
+    QLocale::setDefault(QLocale(QLocale::French));
+    LaunchHelp(connect("game"), viewer);
+    EXPECT_TRUE(QTest::qWaitFor([&first] { return first.windowTitle() == "Aide de Pebblix"; }));
+    QLocale::setDefault(language);
+    LaunchHelp(QDBusConnection("no bus"), viewer);
+    EXPECT_TRUE(started(2)) << "one more without a session bus, none while a viewer runs";
+    bus.kill();
+    bus.waitForFinished();
 }
 
 TEST(HelpViewerWindowTest, AMissingPageShowsAnEmptyWindowThatClosesWithEscapeOrCtrlW) {
