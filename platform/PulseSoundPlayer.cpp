@@ -4,7 +4,9 @@
 #include "resources/ResourcePaths.h"
 
 #include <QLoggingCategory>
+#include <algorithm>
 #include <pulse/pulseaudio.h>
+#include <utility>
 
 Q_LOGGING_CATEGORY(SoundLog, "pebblix.sound", QtWarningMsg)
 
@@ -38,6 +40,10 @@ constexpr pa_buffer_attr BufferAttributes = {
 // 50 ms to spare, so corking the stream then cuts nothing.
 constexpr int TailSilenceMilliseconds = TargetMilliseconds + RenderedAheadMilliseconds + 50;
 
+// After a failed try the next waits twice as long as the last, up to a few seconds.
+constexpr unsigned FirstRetryMilliseconds = 500;
+constexpr unsigned LongestRetryMilliseconds = 4000;
+
 void Unref(pa_operation* operation) {
     if (operation) {
         pa_operation_unref(operation);
@@ -62,7 +68,8 @@ private:
 } // namespace
 
 PulseSoundPlayer::PulseSoundPlayer()
-    : Voice(BytesFor(TailSilenceMilliseconds)) {
+    : Voice(BytesFor(TailSilenceMilliseconds))
+    , RetryMilliseconds(FirstRetryMilliseconds) {
     for (const SoundEffect wave : Waves) {
         WaveClip clip = WaveClip::FromFile(ResourcePaths::WavePath(wave));
         if (!clip.IsEmpty()) {
@@ -70,27 +77,16 @@ PulseSoundPlayer::PulseSoundPlayer()
         }
     }
     Loop = pa_threaded_mainloop_new();
-    pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Pebblix");
-    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    Context =
-        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(Loop), "Pebblix", properties);
-    pa_proplist_free(properties);
-    pa_context_set_state_callback(Context, &OnContextState, this);
-    // Connecting only starts here; it goes on, or fails, on the loop's thread.
-    if (pa_context_connect(Context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) == 0) {
-        pa_threaded_mainloop_start(Loop);
-    }
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(Loop);
+    RetryTimer = api->time_new(api, nullptr, &OnRetryTime, this);
+    Connect();
+    pa_threaded_mainloop_start(Loop);
 }
 
 PulseSoundPlayer::~PulseSoundPlayer() {
     pa_threaded_mainloop_stop(Loop);
-    if (Stream) {
-        pa_stream_disconnect(Stream);
-        pa_stream_unref(Stream);
-    }
-    pa_context_disconnect(Context);
-    pa_context_unref(Context);
+    Disconnect();
+    pa_threaded_mainloop_get_api(Loop)->time_free(RetryTimer);
     pa_threaded_mainloop_free(Loop);
 }
 
@@ -100,21 +96,57 @@ void PulseSoundPlayer::Play(unsigned short resource) {
         return;
     }
     const LoopLock lock(Loop);
+    // Not kept for later: once connected again it would come too late.
+    if (!Context) {
+        return;
+    }
     Voice.Start(clip->second);
     if (StreamReady) {
         Restart();
     }
 }
 
+void PulseSoundPlayer::OnRetryTime(pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+    static_cast<PulseSoundPlayer*>(self)->Connect();
+}
+
+// Only starts: connecting goes on, or fails, on the loop's thread. A context that failed cannot
+// connect again, so each try has its own.
+void PulseSoundPlayer::Connect() {
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Pebblix");
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    Context =
+        pa_context_new_with_proplist(pa_threaded_mainloop_get_api(Loop), "Pebblix", properties);
+    pa_proplist_free(properties);
+    if (!Context) {
+        StartOver();
+        return;
+    }
+    pa_context_set_state_callback(Context, &OnContextState, this);
+    // A failure at once may have come to OnContextState already.
+    if (pa_context_connect(Context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 && Context) {
+        StartOver();
+    }
+}
+
 void PulseSoundPlayer::OnContextState(pa_context* context, void* self) {
-    if (pa_context_get_state(context) == PA_CONTEXT_READY) {
-        static_cast<PulseSoundPlayer*>(self)->OpenStream();
+    auto& player = *static_cast<PulseSoundPlayer*>(self);
+    if (context != player.Context) {
+        return;
+    }
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY) {
+        player.OpenStream();
+    } else if (!PA_CONTEXT_IS_GOOD(state)) {
+        player.StartOver();
     }
 }
 
 void PulseSoundPlayer::OpenStream() {
     Stream = pa_stream_new(Context, "Sound effects", &SampleSpec, nullptr);
     if (!Stream) {
+        StartOver();
         return;
     }
     pa_stream_set_state_callback(Stream, &OnStreamState, this);
@@ -124,12 +156,53 @@ void PulseSoundPlayer::OpenStream() {
                                nullptr);
 }
 
+// The sound that was playing goes with the connection.
+void PulseSoundPlayer::StartOver() {
+    qCInfo(SoundLog, "not connected to a sound server; trying again in %u ms", RetryMilliseconds);
+    Disconnect();
+    timeval when{};
+    pa_timeval_add(pa_gettimeofday(&when), pa_usec_t{RetryMilliseconds} * PA_USEC_PER_MSEC);
+    pa_threaded_mainloop_get_api(Loop)->time_restart(RetryTimer, &when);
+    RetryMilliseconds = std::min(2 * RetryMilliseconds, LongestRetryMilliseconds);
+}
+
+// Letting go may call back, and a failed stream or context keeps its callbacks: those of what was
+// let go find it is no longer the player's, and return.
+void PulseSoundPlayer::Disconnect() {
+    pa_stream* stream = std::exchange(Stream, nullptr);
+    pa_context* context = std::exchange(Context, nullptr);
+    StreamReady = false;
+    Playing = false;
+    Voice.Stop();
+    if (stream) {
+        pa_stream_disconnect(stream);
+        pa_stream_unref(stream);
+    }
+    if (context) {
+        // A failed context has let go of the server already.
+        if (PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) {
+            pa_context_disconnect(context);
+        }
+        pa_context_unref(context);
+    }
+}
+
 void PulseSoundPlayer::OnStreamState(pa_stream* stream, void* self) {
     auto& player = *static_cast<PulseSoundPlayer*>(self);
-    player.StreamReady = pa_stream_get_state(stream) == PA_STREAM_READY;
+    if (stream != player.Stream) {
+        return;
+    }
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    // Killed, or its sink is gone: a new connection gets a new one.
+    if (!PA_STREAM_IS_GOOD(state)) {
+        player.StartOver();
+        return;
+    }
+    player.StreamReady = state == PA_STREAM_READY;
     if (!player.StreamReady) {
         return;
     }
+    player.RetryMilliseconds = FirstRetryMilliseconds;
     const pa_buffer_attr* granted = pa_stream_get_buffer_attr(stream);
     player.TargetBytes = granted->tlength;
     qCInfo(SoundLog, "buffer granted: maxlength %u, tlength %u, prebuf %u, minreq %u bytes",

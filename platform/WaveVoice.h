@@ -13,6 +13,8 @@ public:
         : TailSilence(tailSilenceBytes) {}
 
     void Start(const WaveClip& clip);
+    // Drops what is left to read, sound and silence.
+    void Stop() { *this = WaveVoice(TailSilence); }
     // Bytes of sound and of its tail of silence still to read.
     qsizetype Remaining() const { return Samples.size() - Position + SilenceLeft; }
     // Up to `maxBytes` of what remains, in whole samples.

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """tick-check.py <recording> <tick wave> <first sample>: finds the sounds of a recording (raw
-16-bit mono, 11025 Hz) from the sample on and tells which are the tick heard whole. Prints, one
-a line, the whole ticks, the other sounds, the last loud sample and what each other sound is."""
+16-bit mono, 11025 Hz) from the sample on and tells which are the tick heard whole; a tick that a
+louder sound cut in its first half was replaced by it, and is neither. Prints, one a line, the
+whole ticks, the other sounds, the last loud sample and what each other sound is."""
 import array, itertools, math, operator, sys, wave
 
 WINDOW, LOUD = 55, 1500  # 5 ms; a tick starts far louder
@@ -31,7 +32,7 @@ while at < len(heard):
     # A tick is loud from its sixth sample on: line it up where it matches best around there.
     cut, worst = worst_window(start := max(range(max(0, at - 15), at + 1), key=match))
     if worst < 0.25:
-        ticks, at = ticks + 1, start + cut
+        ticks, at = ticks + (cut > size // 2), start + cut
         continue
     others.append(f"the sound at {start / 11025:.3f} s is no whole tick ({100 * worst:.0f} % off)")
     quiet = 0  # past the rest of it, to 20 ms of quiet
