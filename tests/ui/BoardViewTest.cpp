@@ -39,8 +39,8 @@ TEST_F(GameWindowTest, ThePictureShowsItsLabelsCrispAndNoPictureMeansBlack) {
     const QRect type = ToQRect(ScreenLayout::TypeRect);
     const QRect score = ToQRect(ScreenLayout::ScoreRect);
     EXPECT_EQ(Shot().copy(type), Label(type, "Lines"));
-    Board().Score = 1234;
-    EXPECT_EQ(Shot().copy(score), Label(score, "Score 1234"));
+    PlayLine(9);
+    EXPECT_EQ(Shot().copy(score), Label(score, "Score 22"));
     Frame->Context->Skin->Background = std::make_unique<QImage>();
     EXPECT_EQ(Shot().pixel(0, 0), qRgb(0, 0, 0));
 }

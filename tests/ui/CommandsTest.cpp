@@ -61,8 +61,7 @@ TEST_F(GameWindowTest, ANewGameIsAskedForWhileTheGameIsOpenAndDropsTheMoveUnderW
     EXPECT_EQ(std::ranges::count(Board().Cells, 0), 78) << "the new game has only its first balls";
 
     Lay({"111111", "......1"});
-    Tap(1, 6);
-    Tap(0, 6);
+    Move(1, 6, 0, 6);
     frame.Tick(MoveTimerId); // the block of seven blinks
     EXPECT_EQ(AnswerModals([&] { Keys(frame, "Ctrl+N"); }, {Yes}), 1u) << "the toolbar's new game";
     EXPECT_EQ(std::pair(Board().GameType, frame.Runs(RemovalTimerId)), std::pair(Blocks, false));
@@ -98,16 +97,16 @@ TEST_F(GameWindowTest, TheOptionsShowTheSettingsAndTakeEffectOnOk) {
         const std::size_t opened = AnswerModals(
             [&] { frame.CommandBar.Action(CommandOptions)->trigger(); },
             {Answer<OptionsDialog>([&](OptionsDialog& options) {
-                auto* types = options.findChild<QComboBox*>("typeList1009");
+                auto* types = Labelled<QComboBox>(options, "Type");
                 EXPECT_EQ(types->currentIndex(), settings.GetGameType());
-                EXPECT_EQ(options.findChild<QComboBox*>("colorList1012")->currentIndex(), -1);
-                for (const auto& [box, on] : {std::pair{"animCheck1010", settings.Anim},
-                                              {"showNextCheck1011", settings.GetShowNext()},
-                                              {"soundCheck1013", settings.SoundEffects}})
-                    EXPECT_EQ(options.findChild<QCheckBox*>(box)->isChecked(), on == 1) << box;
+                EXPECT_EQ(Labelled<QComboBox>(options, "Colors")->currentIndex(), -1);
+                for (const auto& [box, on] : {std::pair{"Animation", settings.Anim},
+                                              {"Show Next", settings.GetShowNext()},
+                                              {"Sound Effects", settings.SoundEffects}})
+                    EXPECT_EQ(Labelled<QCheckBox>(options, box)->isChecked(), on == 1) << box;
                 types->setCurrentText(type.isEmpty() ? types->currentText() : type);
                 for (const char* box : boxes)
-                    QTest::mouseClick(options.findChild<QCheckBox*>(box), Qt::LeftButton);
+                    QTest::mouseClick(Labelled<QCheckBox>(options, box), Qt::LeftButton);
                 Press(options, end);
             })});
         QCoreApplication::processEvents(); // the screen shows at once what the window draws
@@ -116,21 +115,20 @@ TEST_F(GameWindowTest, TheOptionsShowTheSettingsAndTakeEffectOnOk) {
                     frame.Client()->grab().toImage());
         return opened;
     };
-    EXPECT_EQ(setOptions("Blocks", {"animCheck1010"}, QDialogButtonBox::Cancel), 1u);
+    EXPECT_EQ(setOptions("Blocks", {"Animation"}, QDialogButtonBox::Cancel), 1u);
     // Twelve colours have no item; confirmed without a choice they come back as 2.
-    EXPECT_EQ(setOptions("Squares", {"animCheck1010"}, QDialogButtonBox::Ok), 1u);
+    EXPECT_EQ(setOptions("Squares", {"Animation"}, QDialogButtonBox::Ok), 1u);
     EXPECT_EQ(frame.Context->Settings.GetColors(), 2);
     EXPECT_EQ(Board().GameType, Lines) << "the game in progress plays on as it started";
-    EXPECT_EQ(setOptions("", {"showNextCheck1011", "soundCheck1013"}, QDialogButtonBox::Ok), 1u);
+    EXPECT_EQ(setOptions("", {"Show Next", "Sound Effects"}, QDialogButtonBox::Ok), 1u);
     EXPECT_EQ(Seen(true), Picture{"..."}) << "the preview is hidden";
     const auto next = Board().NextBalls;
-    EXPECT_EQ(setOptions("", {"showNextCheck1011"}, QDialogButtonBox::Ok), 1u);
+    EXPECT_EQ(setOptions("", {"Show Next"}, QDialogButtonBox::Ok), 1u);
     const std::string shown = Seen(true)[0];
     EXPECT_EQ(shown, std::string({char('0' + next[0]), char('0' + next[1]), char('0' + next[2])}))
         << "showing it again draws no new next balls";
     Heard();
-    Tap(0, 0);
-    Tap(0, 1);
+    Move(0, 0, 0, 1);
     EXPECT_EQ(Heard(), std::vector<unsigned short>{}) << "the sound is off";
     std::string balls;
     for (const std::string& row : Seen())

@@ -11,8 +11,8 @@ TEST_F(GameWindowTest, TheHighScoresPageAndRenameInPlace) {
     ManualClockFrame& frame = Open({.GameType = Squares, .Colors = 6});
     const auto browse = Answer<HighScoresDialog>([&](HighScoresDialog& dialog) {
         ExpectOver(dialog, frame);
-        ClickTab(dialog, "typeTabs1017", "Lines");
-        ClickTab(dialog, "colorTabs1015", "5");
+        ClickTab(dialog, "Lines");
+        ClickTab(dialog, "5");
         // A double-click on a name, F2 on a row, or a click on the selected row's name edits it;
         // Enter ends the edit, not the dialog. A name goes to the entry shown, wherever another
         // copy of the game has moved it meanwhile, and nowhere once it has gone.
@@ -32,18 +32,18 @@ TEST_F(GameWindowTest, TheHighScoresPageAndRenameInPlace) {
         ASSERT_NE(Editor(), nullptr);
         Editor()->insert(QString(5000, 'x'));
         // Leaving the editor for another tab finishes the edit in the table it was made in.
-        ClickTab(dialog, "typeTabs1017", "Squares");
-        ClickTab(dialog, "typeTabs1017", "Lines");
+        ClickTab(dialog, "Squares");
+        ClickTab(dialog, "Lines");
         const QStringList shown = ShownScores(dialog);
         EXPECT_EQ(shown.mid(2, 4),
                   QStringList({"1. 王芳 500", "2. Eve 450", "3. Zed 400", "4.  300"}));
         EXPECT_TRUE(shown[6] == "5. " + QString(4095, 'x') + " 200")
             << "an editor takes 4095 characters";
-        HighScoreTable(Lines, 5).StoreChampion(600, u"Max");
+        HighScoreTable(Lines, 5).StoreChampion(4294967295u, u"Max");
         Click(dialog, 4, 0, true);
         const QString gone("The entry is no longer in the table; the name was not saved. ");
         EXPECT_EQ(AnswerModals([] { Retype("Bo"); }, {Told(gone)}), 1u);
-        EXPECT_EQ(ShownScores(dialog)[2], "1. Max 600");
+        EXPECT_EQ(ShownScores(dialog)[2], "1. Max -1") << "the largest score there is";
         Press(dialog, QDialogButtonBox::Cancel);
     });
     EXPECT_EQ(AnswerModals([&] { frame.OnCommand(CommandHighScores); }, {browse}), 1u);

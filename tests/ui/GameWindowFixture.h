@@ -19,6 +19,7 @@
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTabBar>
@@ -106,9 +107,9 @@ protected:
 
     ManualClockFrame& Open(const StoredOptions& options = {}, int scale = 1, unsigned seed = 20240);
     GameBoard& Board() { return *Frame->Board; }
-    void Settle() {
-        for (int tick = 0; tick < 50 && Frame->AnimationState != Idle; ++tick)
-            Frame->Tick(Frame->AnimationTimer);
+    void Settle() { // ticks the moving, removing and appearing timers in turn while they run
+        for (unsigned tick = 0; tick < 150; ++tick)
+            Frame->Tick(MoveTimerId + tick % 3, Frame->Runs(MoveTimerId + tick % 3) ? 1 : 0);
     }
     void Lay(const Picture& picture) {
         Settle();
@@ -130,6 +131,17 @@ protected:
                             at * Scale + QPoint(1, 1) * (Scale / 2));
     }
     void Tap(std::int32_t row, std::int32_t column) { TapAt(CellCentre(row, column)); }
+    // A move as a player makes it: a tap on the ball, then one on the cell it goes to.
+    void Move(std::int32_t row, std::int32_t column, std::int32_t toRow, std::int32_t toColumn) {
+        Tap(row, column);
+        Tap(toRow, toColumn);
+    }
+    // Scores by play: the ball at (8, 8) completes a line of `balls` balls in the top row.
+    void PlayLine(int balls) {
+        Lay({std::string(balls - 1, '1'), "", "", "", "", "", "", "", "........1"});
+        Move(8, 8, 0, balls - 1);
+        Settle();
+    }
     QImage Shot() {
         const QImage shot = Frame->Client()->grab().toImage();
         return shot.convertToFormat(QImage::Format_RGB32)
@@ -190,16 +202,26 @@ inline void ExpectOver(QWidget& dialog, QWidget& window) {
 // fails for a row that is not shown whole.
 QStringList ShownScores(QDialog& dialog);
 
-inline void ClickTab(QDialog& dialog, const char* bar, const QString& text) {
-    auto* tabs = dialog.findChild<QTabBar*>(bar);
-    for (int tab = 0; tab < tabs->count(); ++tab)
-        if (tabs->tabText(tab) == text)
-            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+inline void ClickTab(QDialog& dialog, const QString& text) {
+    for (QTabBar* tabs : dialog.findChildren<QTabBar*>())
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            if (tabs->tabText(tab) == text)
+                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+}
+
+// A control as a player finds it: by the text on it or on the label beside it (in English).
+template <typename Control>
+Control* Labelled(QWidget& dialog, const QString& text) {
+    for (QWidget* widget : dialog.findChildren<QWidget*>())
+        if (widget->property("text") == text)
+            return qobject_cast<Control*>(
+                widget->inherits("QLabel") ? static_cast<QLabel*>(widget)->buddy() : widget);
+    return nullptr;
 }
 
 // Clicks a cell of the score list (column 0 the name, 2 the score), twice as a double-click.
 inline void Click(QDialog& dialog, int row, int column, bool twice = false) {
-    auto* list = dialog.findChild<QTreeWidget*>("scoreList1014");
+    auto* list = dialog.findChild<QTreeWidget*>();
     const QPoint at = list->visualRect(list->model()->index(row, column)).center();
     if (twice)
         QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {},

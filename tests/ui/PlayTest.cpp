@@ -58,8 +58,7 @@ TEST_F(GameWindowTest, ABallBouncesAndTravelsAlongItsArrowsAndBallsBlinkInAndOut
     QCoreApplication::sendEvent(&frame, &deactivate);
     EXPECT_EQ(std::pair(Board().Selection.Column, frame.Runs(SelectionTimerId)),
               std::pair(-1, false));
-    Tap(4, 4);
-    Tap(4, 6);
+    Move(4, 4, 4, 6);
     QCoreApplication::sendEvent(&frame, &deactivate); // leaving the window stops no move
     EXPECT_FALSE(frame.Runs(SelectionTimerId));
     EXPECT_EQ(frame.Period(MoveTimerId), 100);
@@ -79,11 +78,9 @@ TEST_F(GameWindowTest, ABallBouncesAndTravelsAlongItsArrowsAndBallsBlinkInAndOut
     EXPECT_EQ(Board().Selection, (CellPoint{2, 6}));
     // A figure blinks out, and no new balls come after it.
     Lay({"3333", "....3", "", "", "", "", "..1"});
-    Tap(1, 4);
-    Tap(0, 4);
+    Move(1, 4, 0, 4);
     frame.Tick(MoveTimerId);
     EXPECT_EQ(Heard(), (Sounds{TickSound, RemovalSound}));
-    EXPECT_EQ(Board().Score, 6);
     blink(RemovalTimerId, 5);
     EXPECT_EQ(Seen(), Draw(Board()));
     EXPECT_EQ(std::ranges::count(Board().Cells, 0), 80);
